@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+// The window's persistent drawing: what is drawn goes into a backing image that the window only
+// copies to the screen, so frames and the result stay across covering, hiding and resizing and
+// lie under every child control. The image grows to what is drawn rather than to the screen.
+//
+// It keeps the drawing state of a classic form: line width, fore colour, a current drawing
+// position that rectangles leave at their second corner and printing advances, and a font size.
+// Lines and boxes are drawn in whole pixels, without blending.
+class DrawingSurface final
+{
+public:
+    explicit DrawingSurface(QWidget *owner);
+
+    void setDrawWidth(int w) { m_drawWidth = std::max(1, w); }
+    int drawWidth() const { return m_drawWidth; }
+    void setForeColor(const QColor &c) { m_foreColor = c; }
+    QColor foreColor() const { return m_foreColor; }
+    void setFontSize(double pike);
+    double fontSize() const { return m_fontSize; }
+
+    double currentX() const { return m_current.x(); }
+    double currentY() const { return m_current.y(); }
+    void setCurrentX(double x) { m_current.setX(x); }
+    void setCurrentY(double y) { m_current.setY(y); }
+
+    // The outline of the rectangle between two corners, the line width inside it; the rectangle
+    // covers the pixels from the first corner up to, not including, the second. Leaves the
+    // current position at the second corner.
+    void rectangle(QPointF a, QPointF b, const QColor &ngjyra);
+    // The same rectangle filled.
+    void filledBox(QPointF a, QPointF b, const QColor &ngjyra);
+
+    // Prints text with its top at the current position, in the fore colour, and moves the
+    // current position past it.
+    void print(const QString &teksti);
+    // Moves the current position to the left edge, one line height of the current font down.
+    void endLine();
+    double lineHeight() const;
+    double textWidth(const QString &teksti) const;
+
+    // Copies the drawing to the screen.
+    void paint(QPainter &p, const QRect &zona) const;
+    const QImage &image() const { return m_image; }
+
+private:
+    void siguroHapesire(const QRect &r);
+    void fillPixels(const QRect &r, const QColor &c);
+
+    QWidget *m_owner;
+    QImage m_image;
+    QFont m_font;
+    double m_fontSize = 0;
+    int m_drawWidth = 1;
+    QColor m_foreColor = Qt::white;
+    QPointF m_current;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+// A push button that paints its own face in the colour it is given, with a classic raised
+// bevel, and wraps its caption at blanks when it is wider than the button. Recolouring is a
+// member write and a repaint, cheap enough to recolour all fifty question buttons per click.
+// The button keeps its caption as QPushButton text, so its accessible name is the caption.
+class FlatButton final : public QPushButton
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FlatButton)
+
+public:
+    explicit FlatButton(QWidget *parent = nullptr);
+
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor &c);
+
+    // Points at 96 dpi, as set; the pixel size follows from it.
+    double fontSize() const { return m_fontSize; }
+    void setFontSize(double pike);
+
+    // A free text the exam keeps on the button ("lexuar" once a question was opened).
+    QString tag() const { return m_tag; }
+    void setTag(const QString &t) { m_tag = t; }
+
+    // Inset of the caption's box from each edge: the bevel and a pixel of air.
+    static constexpr int HapesiraETekstit = 4;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QColor m_backColor = Qt::white;
+    double m_fontSize = 0;
+    QString m_tag;
+};

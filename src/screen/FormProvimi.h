@@ -1,0 +1,96 @@
+#pragma once
+
+#include "DrawingSurface.h"
+#include "ExamState.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class FlatButton;
+class LineControl;
+class PictureBox;
+class QGroupBox;
+class QTimer;
+class TextLabel;
+class PaneliIFondit;
+
+// The one exam window. It holds every control of the design from creation to the end of the
+// program (none is created or destroyed later), the exam state, and the persistent drawing
+// surface under the controls. It has no exam behaviour of its own: the exam's handlers (see
+// Provimi) connect to its controls, change them by the names below and draw on its surface.
+//
+// Controls are reached by their design names; arrays by their design indices, e.g.
+// CmdZgjidhPyetjen(7), CmdAlternativa(0), LblGermaEAlt(4), PicPyG(31). Each control carries
+// that name as its object name.
+class FormProvimi final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FormProvimi)
+
+public:
+    explicit FormProvimi(QWidget *parent = nullptr);
+    ~FormProvimi() override;
+
+    ExamState &gjendja() { return m_gjendja; }
+    const ExamState &gjendja() const { return m_gjendja; }
+    DrawingSurface &siperfaqja() { return m_siperfaqja; }
+    const DrawingSurface &siperfaqja() const { return m_siperfaqja; }
+
+    FlatButton *CmdZgjidhPyetjen(int i) const { return m_pyetjet.at(static_cast<std::size_t>(i)); }
+    FlatButton *CmdAlternativa(int i) const { return m_alternativat.at(static_cast<std::size_t>(i)); }
+    TextLabel *LblGermaEAlt(int i) const { return m_germat.at(static_cast<std::size_t>(i)); }
+    PictureBox *PicPyG(int i) const; // 31 or 32
+
+    // Shows the window maximised without a title bar, covering the whole screen also where no
+    // window manager acts on the request to maximise.
+    void shfaqMaksimizuar();
+
+    // Asked when something requests the window to close (a window manager, Alt+F4); the
+    // request is refused when it answers false.
+    std::function<bool()> lejoMbylljen;
+
+    FlatButton *CmdKonfirmoj = nullptr;
+    FlatButton *CmdEND = nullptr;
+    TextLabel *LblNjoftim = nullptr;
+    TextLabel *LblZgjidhniPyTj = nullptr;
+    TextLabel *LblData = nullptr;
+    TextLabel *LblMin = nullptr;
+    TextLabel *LblSek = nullptr;
+    TextLabel *LblQEV = nullptr;
+    TextLabel *LblEmertimIProvimit = nullptr;
+    TextLabel *LblTezaTavolinaTerminali = nullptr;
+    TextLabel *LblEmriMbiemri = nullptr;
+    TextLabel *LblRezNePerqindje = nullptr;
+    PictureBox *Picture1 = nullptr;
+    PictureBox *Image2 = nullptr;
+    PictureBox *ImgFoto = nullptr;
+    PictureBox *ImgPyetjaX = nullptr;
+    LineControl *Line1 = nullptr;
+    QTimer *Timer1 = nullptr;
+    QGroupBox *FrmAllFieldsFondiNeFokus = nullptr;
+    QGroupBox *FrmMonitorAllDBFields = nullptr;
+    PaneliIFondit *Paneli = nullptr; // the hidden question-bank panel inside the two frames
+
+signals:
+    // The window became active; the first time is the exam's activation.
+    void aktivizuar();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void closeEvent(QCloseEvent *) override;
+    void showEvent(QShowEvent *) override;
+    bool event(QEvent *) override;
+
+private:
+    void ndertoKontrollet();
+
+    ExamState m_gjendja;
+    DrawingSurface m_siperfaqja;
+    std::array<FlatButton *, 51> m_pyetjet {};
+    std::array<FlatButton *, 6> m_alternativat {};
+    std::array<TextLabel *, 6> m_germat {};
+    PictureBox *m_picPyG31 = nullptr;
+    PictureBox *m_picPyG32 = nullptr;
+};

@@ -1,0 +1,185 @@
+// Scoring the paper from the captions of the question buttons, the percentage text, and the
+// listing of given against correct answers as data before it is drawn.
+
+#include "ExamState.h"
+#include "FondiDemo.h"
+#include "GjeneratoriRastesor.h"
+#include "Teza.h"
+#include "Vleresimi.h"
+
+#include <QTest>
+
+#include <map>
+
+class TestVleresimi final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void perqindja_data();
+    void perqindja();
+    void pikeSipasTezes();
+    void gabimDhePaPergjigjeJapinZero();
+    void teGjithaSakte();
+    void listaRreshtat();
+};
+
+namespace {
+// A drawn paper with every caption still its number unless `pergjigjet` says otherwise.
+struct Letra
+{
+    ExamState s;
+    std::map<int, QString> pergjigjet;
+
+    explicit Letra(float fara = 1234.5f)
+    {
+        MbushFondinDemo(s);
+        GjeneratoriRastesor g(fara);
+        hiqTezen(s, g);
+        s.NrPyetjeve = 50;
+        for (int p = 1; p <= 3; ++p)
+            s.NgjyraPikeve(p) = Ngjyrat::ePikeve(p);
+    }
+    Vleresimi vlereso() const
+    {
+        return llogaritVleresimin(s, [this](int k) {
+            const auto it = pergjigjet.find(k);
+            return it == pergjigjet.end() ? QString::number(k) : it->second;
+        });
+    }
+    // A position whose question is worth `pike` points.
+    int pozicioniMe(int pike, int sa = 1) const
+    {
+        for (int k = 1; k <= 50; ++k)
+            if (s.PikePozitive(s.Teza(k)) == pike && --sa == 0)
+                return k;
+        return 0;
+    }
+    QString gabim(int k) const { return s.PergjigjaESakte(s.Teza(k)) == "A" ? "B" : "A"; }
+};
+} // namespace
+
+void TestVleresimi::perqindja_data()
+{
+    QTest::addColumn<double>("piket");
+    QTest::addColumn<int>("maks");
+    QTest::addColumn<QString>("teksti");
+    QTest::newRow("66 of 99 truncated") << 66.0 << 99 << "66.66%";
+    QTest::newRow("50 of 99") << 50.0 << 99 << "50.5%";
+    QTest::newRow("1 of 99") << 1.0 << 99 << "1.01%";
+    QTest::newRow("all") << 99.0 << 99 << "100%";
+    QTest::newRow("none") << 0.0 << 99 << "0%";
+    QTest::newRow("57 of 100 keeps the double rounding") << 57.0 << 100 << "56.99%";
+    QTest::newRow("98 of 99") << 98.0 << 99 << "98.98%";
+    QTest::newRow("paper worth nothing") << 0.0 << 0 << "0%";
+}
+
+void TestVleresimi::perqindja()
+{
+    QFETCH(double, piket);
+    QFETCH(int, maks);
+    QFETCH(QString, teksti);
+    const double p = ::perqindja(piket, static_cast<std::int16_t>(maks));
+    QCOMPARE(tekstiIPerqindjes(p, QLatin1Char('.')), teksti);
+    QString mePresje = teksti;
+    mePresje.replace('.', ',');
+    QCOMPARE(tekstiIPerqindjes(p, QLatin1Char(',')), mePresje);
+}
+
+void TestVleresimi::pikeSipasTezes()
+{
+    // The points are those of the question behind the button, Teza(k), not of question k.
+    Letra l;
+    int k = 0;
+    for (int i = 1; i <= 50 && !k; ++i)
+        if (l.s.Teza(i) != i && l.s.PikePozitive(l.s.Teza(i)) != l.s.PikePozitive(i))
+            k = i;
+    QVERIFY(k != 0);
+    l.pergjigjet[k] = l.s.PergjigjaESakte(l.s.Teza(k));
+    const Vleresimi v = l.vlereso();
+    QCOMPARE(v.PiketEGrumbulluara, double(l.s.PikePozitive(l.s.Teza(k))));
+    QCOMPARE(v.PiketEFituara(k), QString::number(l.s.PikePozitive(l.s.Teza(k))));
+    QCOMPARE(v.PergjigjetEDhena(k), l.pergjigjet[k]);
+    QCOMPARE(int(v.PiketMaksimale), 99);
+}
+
+void TestVleresimi::gabimDhePaPergjigjeJapinZero()
+{
+    Letra l;
+    const int e3 = l.pozicioniMe(3), e2 = l.pozicioniMe(2), e1 = l.pozicioniMe(1);
+    l.pergjigjet[e3] = l.gabim(e3);
+    l.pergjigjet[e2] = l.s.PergjigjaESakte(l.s.Teza(e2));
+    l.pergjigjet[e1] = QStringLiteral("a"); // letters compare exactly
+    const Vleresimi v = l.vlereso();
+    QCOMPARE(v.PiketEGrumbulluara, 2.0);
+    QCOMPARE(v.PergjigjetEDhena(e3), l.gabim(e3));
+    QCOMPARE(v.PiketEFituara(e3), QString());
+    QCOMPARE(v.PergjigjetEDhena(e1), QStringLiteral("a"));
+    QCOMPARE(v.PiketEFituara(e1), QString());
+    for (int k = 1; k <= 50; ++k)
+        if (k != e1 && k != e2 && k != e3)
+            QCOMPARE(v.PergjigjetEDhena(k), QStringLiteral("_"));
+    QCOMPARE(tekstiIPerqindjes(::perqindja(v.PiketEGrumbulluara, v.PiketMaksimale), '.'),
+        QStringLiteral("2.02%"));
+}
+
+void TestVleresimi::teGjithaSakte()
+{
+    Letra l(777.25f);
+    for (int k = 1; k <= 50; ++k)
+        l.pergjigjet[k] = l.s.PergjigjaESakte(l.s.Teza(k));
+    const Vleresimi v = l.vlereso();
+    QCOMPARE(v.PiketEGrumbulluara, 99.0);
+    QCOMPARE(int(v.PiketMaksimale), 99);
+    QCOMPARE(::perqindja(v.PiketEGrumbulluara, v.PiketMaksimale), 100.0);
+}
+
+void TestVleresimi::listaRreshtat()
+{
+    Letra l;
+    // Right in the left column, wrong in the right column, unanswered in both.
+    const int djathtas = 30, majtas = 7;
+    l.pergjigjet[majtas] = l.s.PergjigjaESakte(l.s.Teza(majtas));
+    l.pergjigjet[djathtas] = l.gabim(djathtas);
+    const Vleresimi v = l.vlereso();
+    l.s.PergjigjetEDhena = v.PergjigjetEDhena;
+    l.s.PiketEFituara = v.PiketEFituara;
+    const auto lista = listaERezultatit(l.s, QLatin1Char('.'));
+    QCOMPARE(lista.size(), std::size_t(50));
+
+    const RreshtiIListes &r = lista[majtas - 1];
+    const int q = l.s.Teza(majtas);
+    const int p = l.s.PikePozitive(q);
+    QCOMPARE(r.k, majtas);
+    QCOMPARE(r.x, 100);
+    QCOMPARE(r.copat.size(), std::size_t(7));
+    QCOMPARE(r.copat[0].teksti + r.copat[1].teksti, QStringLiteral("Nr.  7 "));
+    QCOMPARE(r.copat[2].teksti, l.s.PergjigjaESakte(q));
+    QCOMPARE(r.copat[2].ngjyra, Ngjyrat::Verdhe);
+    QCOMPARE(r.copat[3].teksti, QStringLiteral("  (P %1 ").arg(q));
+    QCOMPARE(r.copat[4].ngjyra, Ngjyrat::ePikeve(p)); // the correct letter in its point colour
+    QCOMPARE(r.copat[5].teksti, QStringLiteral(")  "));
+    QCOMPARE(r.copat[6].teksti, QStringLiteral("%1 pikë").arg(p));
+    QCOMPARE(r.copat[6].x, std::optional<int>(260));
+    for (int i : { 0, 1, 3, 5, 6 })
+        QCOMPARE(r.copat[static_cast<std::size_t>(i)].ngjyra, Ngjyrat::Bardhe);
+
+    const RreshtiIListes &g = lista[djathtas - 1];
+    QCOMPARE(g.x, 350);
+    QCOMPARE(g.copat.size(), std::size_t(6)); // no points piece
+    QCOMPARE(g.copat[2].teksti, l.gabim(djathtas));
+    QCOMPARE(g.copat[4].teksti, l.s.PergjigjaESakte(l.s.Teza(djathtas)));
+    QCOMPARE(g.copat[4].ngjyra, Ngjyrat::Bardhe);
+
+    for (int k : { 1, 25, 26, 50 }) {
+        const RreshtiIListes &u = lista[static_cast<std::size_t>(k - 1)];
+        QCOMPARE(u.x, k <= 25 ? 100 : 350);
+        QCOMPARE(u.copat[2].teksti, QStringLiteral("_"));
+        QCOMPARE(u.copat[2].ngjyra, Ngjyrat::Verdhe);
+        QCOMPARE(u.copat[4].ngjyra, Ngjyrat::Bardhe);
+        QCOMPARE(u.copat.size(), std::size_t(6));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestVleresimi)
+#include "tst_vleresimi.moc"

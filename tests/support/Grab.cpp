@@ -1,0 +1,23 @@
+#include "Grab.h"
+
+#include <QDir>
+#include <QWidget>
+
+QImage grabWindow(QWidget *w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage grabToPng(QWidget *w, const QString &name)
+{
+    const QImage img = grabWindow(w);
+    QDir().mkpath(QStringLiteral(PROVIMI_SCREENS_DIR));
+    img.save(QStringLiteral(PROVIMI_SCREENS_DIR) + QLatin1Char('/') + name + QStringLiteral(".png"));
+    return img;
+}
+
+QString rgbAt(const QImage &img, int x, int y)
+{
+    const QColor c = img.pixelColor(x, y);
+    return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+// Renders a window as it stands, children and drawing included, at its own pixels.
+QImage grabWindow(QWidget *w);
+
+// The same, also written as build/screens/<name>.png for a person to look at.
+QImage grabToPng(QWidget *w, const QString &name);
+
+// The colour of one pixel as red, green, blue, for readable comparisons.
+QString rgbAt(const QImage &img, int x, int y);
