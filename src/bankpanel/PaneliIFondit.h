@@ -1,12 +1,21 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <QVariant>
 
+#include <vector>
+
+class QDataWidgetMapper;
 class QGroupBox;
+class QSqlTableModel;
+class QWidget;
 
 // The hidden question-bank panel: a data-bound monitor of one record of the table
-// "FondPyetjesh", built inside the window's two hidden frames. It has no behaviour of its
-// own; the exam only asks its cursor to move to the first record at activation.
+// "FondPyetjesh", built inside the window's two hidden frames. Its data cursor is a table
+// model over the record source and a widget mapper binding every field's control to its
+// column. No database is named, so in the exam the cursor has no record, the controls keep
+// their placeholders and the move to the first record fails; the exam carries on regardless.
 class PaneliIFondit final : public QObject
 {
     Q_OBJECT
@@ -17,6 +26,36 @@ public:
         QObject *parent = nullptr);
     ~PaneliIFondit() override;
 
-    // Moves the cursor to the first record; false when there is none (no database named).
+    static const QString Tabela; // the record source, "FondPyetjesh"
+
+    // The record layout of the question bank, as the statement that creates its table.
+    static QString perkufizimiITabeles();
+
+    // Points the cursor at a SQLite file, opened read-only. The exam never does this; it lets
+    // a test show that the binding is real.
+    bool lidhMeSkedarin(const QString &skedari);
+
+    // Moves the cursor to the first record; false when there is none (no database named, or
+    // an empty table), and then every bound control shows its placeholder again.
     bool leviznNeTeParin();
+
+private:
+    struct Lidhja
+    {
+        QWidget *kontrolli;
+        QString fusha;
+        QByteArray prona; // the property the mapper reads and writes
+        QVariant vendmbajtesi;
+    };
+
+    void ndertoMonitorin(QGroupBox *frm);
+    void ndertoTeGjithaFushat(QGroupBox *frm);
+    void lidh(QWidget *kontrolli, const char *fusha, const char *prona, const QVariant &vendmbajtesi);
+    void rikthePlaceholderat();
+    void mbyllLidhjen();
+
+    std::vector<Lidhja> m_lidhjet;
+    QSqlTableModel *m_modeli = nullptr;
+    QDataWidgetMapper *m_mapper = nullptr;
+    QString m_emriILidhjes;
 };

@@ -4,6 +4,7 @@
 #include "Inventari.h"
 #include "Koordinatat.h"
 #include "LineControl.h"
+#include "PaneliIFondit.h"
 #include "PictureBox.h"
 #include "Pikturat.h"
 #include "TextLabel.h"
@@ -182,6 +183,7 @@ void FormProvimi::ndertoKontrollet()
     pal.setColor(QPalette::WindowText, Qt::black);
     FrmMonitorAllDBFields->setPalette(pal);
     FrmMonitorAllDBFields->hide();
+    Paneli = new PaneliIFondit(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
 }
 
 PictureBox *FormProvimi::PicPyG(int i) const
