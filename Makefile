@@ -1,10 +1,17 @@
 # The two commands of the project: `make run` opens the exam window, `make test` runs the whole
 # suite headless. Both first install whatever Debian packages are missing.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build format check-format clean
+# The sanitizer run stops at the first report of either sanitizer; leaks are reported only
+# outside the system libraries listed in tests/lsan.supp.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+.PHONY: run test test-asan bench deps configure build format check-format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,12 +31,31 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPROVIMI_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Release build, then the exam program against a bare Qt window on a private X server.
+bench: deps
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-release -j $(JOBS) --target bench_all
+	@bench/run.sh build-release
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-check-format:
+check-# Release build, then the exam program against a bare Qt window on a private X server.
+bench: deps
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-release -j $(JOBS) --target bench_all
+	@bench/run.sh build-release
+
+format:
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) build-release

@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite
   fontconfig fonts-liberation fonts-comfortaa
-  xvfb xauth xdotool
+  xvfb xauth xdotool time
 )
 
 missing=()

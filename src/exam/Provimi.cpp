@@ -41,10 +41,10 @@ Provimi::Provimi(FormProvimi &forma, Dialogs &dialogs, QObject *parent)
     , m_f(forma)
     , s(forma.gjendja())
     , m_dialogs(dialogs)
-    , perfundoProgramin([](int kodi) { QCoreApplication::exit(kodi); })
-    , fara(&sekondatNgaMesnata)
-    , dataESotme(&QDate::currentDate)
 {
+    perfundoProgramin = [](int kodi) { QCoreApplication::exit(kodi); };
+    fara = &sekondatNgaMesnata;
+    dataESotme = &QDate::currentDate;
     lidhKontrollet();
 }
 

@@ -12,7 +12,7 @@ constexpr std::array<TekstPyetjeje, 50> tekstet {{
         {"60–100 rrahje në minutë", "30–50 rrahje në minutë", "100–140 rrahje në minutë",
             "20–40 rrahje në minutë", "140–180 rrahje në minutë"}},
     // 2
-    {"Cili është antidoti specifik në helmimin akut me paracetamol?",
+    {"Cili bar përdoret si antidot në helmimin akut me paracetamol?",
         {"N-acetilcisteina", "Naloksoni", "Flumazenili", "Atropina", "Protamin sulfati"}},
     // 3
     {"Një burrë 58 vjeç paraqitet me dhimbje shtrënguese retrosternale që ka nisur 40 minuta më "
@@ -85,9 +85,8 @@ constexpr std::array<TekstPyetjeje, 50> tekstet {{
         {"Amalgama e argjendit", "Hidroksidi i kalciumit", "Gutaperka me siler",
             "Rrëshira kompozite", "Formokrezoli"}},
     // 17: the bank writes the four numbers itself.
-    {"Brenda 24 orëve pacienti merr 3000 mL tretësirë intravenoze dhe pi 600 mL ujë. Diureza "
-     "është 2900 mL dhe aspirati nazogastrik 1000 mL. Sa është bilanci i lëngjeve në mL, pa "
-     "humbjet e padukshme?",
+    {"Hyrjet në 24 orë: 3000 mL IV dhe 600 mL nga goja. Daljet: urina 2900 mL, aspirati "
+     "nazogastrik 1000 mL. Bilanci i lëngjeve (mL)?",
         {"", "", "", "", ""}},
     // 18
     {"Një pacient në terapi me litium fillon hidroklorotiazid për hipertension. Çfarë pritet të "
@@ -107,7 +106,7 @@ constexpr std::array<TekstPyetjeje, 50> tekstet {{
             "Streptococcus pneumoniae", ""}},
     // 21
     {"Një pacient që prej vitesh merr acid zoledronik intravenoz për metastaza kockore ka "
-     "nevojë për nxjerrje dhëmbi. Cili është rreziku specifik më i rëndë?",
+     "nevojë për nxjerrje dhëmbi. Cili është rreziku më i rëndë dhe tipik?",
         {"Hemorragji e vonuar", "Osteonekroza e nofullës", "Parestezi e nervit mental",
             "Infeksion me Candida", ""}},
     // 22
@@ -177,7 +176,7 @@ constexpr std::array<TekstPyetjeje, 50> tekstet {{
     {"Sipas OBSH-së, sa duhet të zgjasë fërkimi higjienik i duarve me tretësirë alkoolike?",
         {"5–10 sekonda", "2–3 minuta", "20–30 sekonda", "5 minuta", ""}},
     // 38
-    {"Cili shënues laboratorik është më specifik për dëmtimin e miokardit?",
+    {"Cili shënues laboratorik është më i përshtatshmi për të vërtetuar dëmtimin e miokardit?",
         {"Troponina kardiake", "Mioglobina", "Laktatdehidrogjenaza", "Aspartat aminotransferaza",
             ""}},
     // 39

@@ -1,0 +1,330 @@
+// Opening questions and marking answers on the live window, and the closed exam's screen.
+
+#include "FlatButton.h"
+#include "Grab.h"
+#include "PictureBox.h"
+#include "Sitja.h"
+#include "TextLabel.h"
+#include "Koordinatat.h"
+#include "Tekstet.h"
+
+#include <QTest>
+#include <QTimer>
+
+class TestZgjedhja final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void klikimiIPareNisOren();
+    void ngjyratEButonave();
+    void pyetjeMeFigure();
+    void katerAlternativa();
+    void rishenjimiIPergjigjes_data();
+    void rishenjimiIPergjigjes();
+    void shenjimiIAlternativave();
+    void mbylljaPaAsgje();
+    void mbylljaMeTeGjithaSakte();
+    void mbylljaMePerzierje();
+    void pasMbylljesAsgjeNukNdryshon();
+    void mbylljaVetemNjeHere();
+    void largohemMbyllProgramin();
+};
+
+void TestZgjedhja::klikimiIPareNisOren()
+{
+    Sitja t;
+    QCOMPARE(t.forma.LblNjoftim->foreColor(), QColor(255, 255, 0));
+    QVERIFY(Sitja::kliko(t.pyetja(4)));
+    QVERIFY(t.forma.Timer1->isActive());
+    QCOMPARE(t.forma.LblNjoftim->foreColor(), QColor(Qt::white));
+    const int mbetur = t.forma.Timer1->remainingTime();
+    QTest::qWait(30);
+    QVERIFY(Sitja::kliko(t.pyetja(9)));
+    QVERIFY(t.forma.Timer1->isActive());
+    // A later click does not restart the countdown's second.
+    QVERIFY(t.forma.Timer1->remainingTime() <= mbetur);
+}
+
+void TestZgjedhja::ngjyratEButonave()
+{
+    Sitja t;
+    Sitja::kliko(t.pyetja(7));
+    QCOMPARE(t.pyetja(7)->backColor(), QColor(0, 192, 0));
+    Sitja::kliko(t.pyetja(3));
+    QCOMPARE(t.pyetja(7)->backColor(), QColor(255, 255, 0));
+    QCOMPARE(t.pyetja(3)->backColor(), QColor(0, 192, 0));
+    for (int i = 1; i <= 50; ++i)
+        if (i != 7 && i != 3)
+            QCOMPARE(t.pyetja(i)->backColor(), QColor(255, 128, 128));
+    // The tag decides, not the colour: a button painted yellow but never opened goes pink.
+    t.pyetja(20)->setBackColor(Qt::yellow);
+    Sitja::kliko(t.pyetja(7));
+    QCOMPARE(t.pyetja(20)->backColor(), QColor(255, 128, 128));
+    QCOMPARE(t.pyetja(3)->backColor(), QColor(255, 255, 0));
+    QCOMPARE(t.pyetja(3)->tag(), Tekstet::Lexuar);
+    QCOMPARE(t.s().PyetjaEHapur, 7);
+    const QImage img = grabToPng(&t.forma, QStringLiteral("pyetja-e-hapur"));
+    const QPoint p = t.pyetja(3)->pos() + QPoint(6, 6);
+    QCOMPARE(rgbAt(img, p.x(), p.y()), QStringLiteral("255,255,0"));
+}
+
+void TestZgjedhja::pyetjeMeFigure()
+{
+    Sitja t;
+    const int k31 = t.pozicioniI(31), k32 = t.pozicioniI(32), kTekst = t.pozicioniI(1);
+    Sitja::kliko(t.pyetja(k31));
+    QVERIFY(!t.forma.PicPyG(31)->isHidden());
+    QVERIFY(t.forma.PicPyG(32)->isHidden());
+    QVERIFY(t.forma.LblNjoftim->isHidden());
+    QCOMPARE(t.forma.LblNjoftim->caption(), t.s().Pyetja(31)); // it carries the text all the same
+    grabToPng(&t.forma, QStringLiteral("pyetja-31"));
+    Sitja::kliko(t.pyetja(k32));
+    QVERIFY(t.forma.PicPyG(31)->isHidden());
+    QVERIFY(!t.forma.PicPyG(32)->isHidden());
+    grabToPng(&t.forma, QStringLiteral("pyetja-32"));
+    Sitja::kliko(t.pyetja(kTekst));
+    QVERIFY(t.forma.PicPyG(31)->isHidden());
+    QVERIFY(t.forma.PicPyG(32)->isHidden());
+    QVERIFY(!t.forma.LblNjoftim->isHidden());
+    QCOMPARE(t.forma.LblNjoftim->y(), 250);
+    QCOMPARE(t.forma.LblNjoftim->fontSize(), double(t.s().FondSizeP(1)));
+    QCOMPARE(t.forma.LblNjoftim->caption(), t.s().Pyetja(1));
+}
+
+void TestZgjedhja::katerAlternativa()
+{
+    Sitja t;
+    // First a five-alternative question, then a four-alternative one.
+    Sitja::kliko(t.pyetja(t.pozicioniI(2)));
+    for (int j = 1; j <= 5; ++j)
+        QVERIFY(!t.alt(j)->isHidden() && !t.forma.LblGermaEAlt(j)->isHidden());
+    const int k = t.pozicioniI(20);
+    Sitja::kliko(t.pyetja(k));
+    for (int j = 1; j <= 4; ++j) {
+        QVERIFY(!t.alt(j)->isHidden());
+        QCOMPARE(t.alt(j)->text(), t.s().Alternativat(20, j));
+        QCOMPARE(t.alt(j)->fontSize(), double(t.s().FondSizeAlt(20)));
+        QCOMPARE(t.alt(j)->backColor(), QColor(Qt::white));
+    }
+    QVERIFY(t.alt(5)->isHidden());
+    QVERIFY(t.forma.LblGermaEAlt(5)->isHidden());
+    // The leave alternative and its "0:" keep their own visibility.
+    QVERIFY(!t.alt(0)->isHidden());
+    QVERIFY(t.forma.LblGermaEAlt(0)->isHidden());
+    QVERIFY(!t.forma.CmdKonfirmoj->isHidden());
+    QVERIFY(t.forma.LblZgjidhniPyTj->isHidden());
+}
+
+void TestZgjedhja::rishenjimiIPergjigjes_data()
+{
+    QTest::addColumn<QString>("titulli");
+    QTest::addColumn<int>("shenjuar");
+    QTest::newRow("C") << "C" << 3;
+    QTest::newRow("A") << "A" << 1;
+    QTest::newRow("E") << "E" << 5;
+    QTest::newRow("lower case is no letter") << "c" << 0;
+    QTest::newRow("two letters") << "CD" << 0;
+    QTest::newRow("still its number") << "12" << 0;
+    QTest::newRow("zero reads as a number but names nothing") << "0" << 0;
+}
+
+void TestZgjedhja::rishenjimiIPergjigjes()
+{
+    QFETCH(QString, titulli);
+    QFETCH(int, shenjuar);
+    Sitja t;
+    const int k = t.pozicioniI(3); // five alternatives
+    t.pyetja(k)->setText(titulli);
+    Sitja::kliko(t.pyetja(k));
+    for (int j = 0; j <= 5; ++j)
+        QCOMPARE(t.alt(j)->backColor(), shenjuar && j == shenjuar ? QColor(0, 192, 0) : QColor(Qt::white));
+    QCOMPARE(t.s().GermaEZgjedhur, shenjuar ? QString(QChar('A' + shenjuar - 1)) : QString());
+    if (shenjuar)
+        QCOMPARE(t.s().AlternativaEZgjedhur, shenjuar);
+}
+
+void TestZgjedhja::shenjimiIAlternativave()
+{
+    Sitja t;
+    Sitja::kliko(t.pyetja(1));
+    Sitja::kliko(t.alt(2));
+    Sitja::kliko(t.alt(4));
+    QCOMPARE(t.s().GermaEZgjedhur, QStringLiteral("D"));
+    QCOMPARE(t.s().AlternativaEZgjedhur, 4);
+    for (int j = 0; j <= 5; ++j)
+        QCOMPARE(t.alt(j)->backColor(), j == 4 ? QColor(0, 192, 0) : QColor(Qt::white));
+    Sitja::kliko(t.alt(0));
+    QCOMPARE(t.s().GermaEZgjedhur, QStringLiteral("0"));
+    QCOMPARE(t.alt(0)->backColor(), QColor(0, 192, 0));
+    QCOMPARE(t.alt(4)->backColor(), QColor(Qt::white));
+    // Nothing is recorded by marking.
+    QCOMPARE(t.pyetja(1)->text(), QStringLiteral("1"));
+}
+
+namespace {
+// The closing screen's common checks: hidden answer area, the percentage, the moved buttons
+// with their number boxes. Returns the grab.
+QImage kontrolloMbylljen(Sitja &t, const QString &perqindja, const QString &emri)
+{
+    [&] {
+        QVERIFY(t.provimi.mbyllja());
+        QCOMPARE(t.s().ProvimiPerfundoi, Po);
+        QVERIFY(!t.forma.Timer1->isActive());
+        for (int j = 0; j <= 5; ++j) {
+            QVERIFY(t.alt(j)->isHidden());
+            QVERIFY(t.forma.LblGermaEAlt(j)->isHidden());
+        }
+        QVERIFY(t.forma.CmdKonfirmoj->isHidden());
+        QVERIFY(t.forma.LblNjoftim->isHidden());
+        QVERIFY(t.forma.LblZgjidhniPyTj->isHidden());
+        QVERIFY(!t.forma.CmdEND->isHidden());
+        QVERIFY(!t.forma.LblRezNePerqindje->isHidden());
+        QCOMPARE(t.forma.LblRezNePerqindje->caption(), perqindja);
+    }();
+    const QImage img = grabToPng(&t.forma, emri);
+    for (int i = 1; i <= 50; ++i) {
+        const int c = (i - 1) % 5 + 1, r = (i - 1) / 5;
+        const QPoint p = t.pyetja(i)->pos();
+        // Moved 5 right and 5 down from its place in the grid...
+        [&] {
+            QVERIFY(std::abs(p.x() - 5 - (730 + 1.5 * 33 * c)) <= 0.5);
+            QVERIFY(std::abs(p.y() - 5 - (200 + 1.7 * 33 * r)) <= 0.5);
+            // ...with a black 15-pixel box whose lower-right corner touches the button, holding
+            // its number in white.
+            int bardhe = 0;
+            for (int y = p.y() - 15; y < p.y(); ++y)
+                for (int x = p.x() - 15; x < p.x(); ++x) {
+                    const QColor c = img.pixelColor(x, y);
+                    QVERIFY(c == Qt::black || c == Qt::white);
+                    bardhe += c == Qt::white;
+                }
+            QVERIFY2(bardhe > 5, qPrintable(QString::number(i)));
+        }();
+    }
+    return img;
+}
+
+// Pixels of an exact colour inside a rectangle of the grab.
+int sa(const QImage &img, const QRect &r, const QColor &c)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += img.pixelColor(x, y) == c;
+    return n;
+}
+
+// The band of the listing where row i stands.
+QRect rreshti(int i)
+{
+    QFont f(Koordinatat::Arial);
+    f.setPixelSize(Koordinatat::pikeNePiksel(14));
+    const int lartesia = QFontMetrics(f).height();
+    const int r = (i - 1) % 25;
+    const int x = i <= 25 ? 100 : 350;
+    return QRect(x, 190 + r * lartesia, 240, lartesia);
+}
+} // namespace
+
+void TestZgjedhja::mbylljaPaAsgje()
+{
+    Sitja t;
+    Sitja::kliko(t.pyetja(2)); // opened, never answered
+    t.s().ProvimiPerfundoi = Po;
+    t.provimi.PerfundoProvimin();
+    const QImage img = kontrolloMbylljen(t, QStringLiteral("0%"), QStringLiteral("mbyllja-pa-pergjigje"));
+    QCOMPARE(t.pyetja(2)->backColor(), QColor(255, 255, 0));
+    QCOMPARE(t.pyetja(3)->backColor(), QColor(255, 128, 128));
+    for (int i : { 1, 13, 25, 26, 50 }) {
+        const QRect r = rreshti(i);
+        QVERIFY2(sa(img, r, Qt::yellow) > 0, qPrintable(QString::number(i))); // the "_"
+        QCOMPARE(sa(img, r, QColor(0, 255, 0)) + sa(img, r, QColor(0, 0, 255)) + sa(img, r, QColor(255, 0, 255)), 0);
+        QVERIFY(sa(img, r, Qt::white) > 20);
+        QCOMPARE(t.s().PergjigjetEDhena(i), QStringLiteral("_"));
+    }
+}
+
+void TestZgjedhja::mbylljaMeTeGjithaSakte()
+{
+    Sitja t;
+    for (int k = 1; k <= 50; ++k)
+        t.pyetja(k)->setText(t.eSakta(k));
+    t.s().ProvimiPerfundoi = Po;
+    t.provimi.PerfundoProvimin();
+    const QImage img = kontrolloMbylljen(t, QStringLiteral("100%"), QStringLiteral("mbyllja-te-gjitha-sakte"));
+    QCOMPARE(t.s().PiketEGrumbulluara, 99.0);
+    for (int i : { 1, 2, 3, 24, 25, 26, 27, 49, 50 }) {
+        const int p = t.s().PikePozitive(t.s().Teza(i));
+        const QRect r = rreshti(i);
+        const QColor c = Koordinatat::qngjyra(Ngjyrat::ePikeve(p));
+        QVERIFY2(sa(img, r, c) > 5, qPrintable(QString::number(i)));
+        // The points column carries "p pikë".
+        const QRect piket(i <= 25 ? 260 : 510, r.top(), 80, r.height());
+        QVERIFY(sa(img, piket, Qt::white) > 10);
+        QCOMPARE(t.s().PiketEFituara(i), QString::number(p));
+    }
+}
+
+void TestZgjedhja::mbylljaMePerzierje()
+{
+    Sitja t;
+    // Position 4 right, 30 wrong, the rest unanswered.
+    t.pyetja(4)->setText(t.eSakta(4));
+    t.pyetja(30)->setText(t.eGabuar(30));
+    t.s().ProvimiPerfundoi = Po;
+    t.provimi.PerfundoProvimin();
+    const int p = t.s().PikePozitive(t.s().Teza(4));
+    const QString pritur = QStringLiteral("%1%").arg(QString::number(std::floor(p / 99.0 * 10000) / 100));
+    const QImage img = kontrolloMbylljen(t, pritur, QStringLiteral("mbyllja-perzier"));
+    QVERIFY(sa(img, rreshti(4), Koordinatat::qngjyra(Ngjyrat::ePikeve(p))) > 5);
+    const QRect gabim = rreshti(30);
+    QCOMPARE(sa(img, gabim, QColor(0, 255, 0)) + sa(img, gabim, QColor(0, 0, 255)) + sa(img, gabim, QColor(255, 0, 255)), 0);
+    QCOMPARE(sa(img, QRect(510, gabim.top(), 80, gabim.height()), Qt::white), 0); // no points
+    QCOMPARE(t.s().PergjigjetEDhena(30), t.eGabuar(30));
+}
+
+void TestZgjedhja::pasMbylljesAsgjeNukNdryshon()
+{
+    Sitja t;
+    Sitja::kliko(t.pyetja(5));
+    t.s().ProvimiPerfundoi = Po;
+    t.provimi.PerfundoProvimin();
+    const auto para = t.pamja();
+    const QString germa = t.s().GermaEZgjedhur;
+    for (int i = 1; i <= 50; ++i) {
+        Sitja::kliko(t.pyetja(i));
+        QCOMPARE(t.pyetja(i)->text(), QString::number(i));
+    }
+    QCOMPARE(t.pyetja(9)->tag(), QString());
+    QCOMPARE(t.s().PyetjaEHapur, 5);
+    QCOMPARE(t.s().GermaEZgjedhur, germa);
+    QVERIFY(!t.forma.Timer1->isActive());
+    QCOMPARE(t.pamja(), para);
+}
+
+void TestZgjedhja::mbylljaVetemNjeHere()
+{
+    Sitja t;
+    t.s().ProvimiPerfundoi = Po;
+    t.provimi.PerfundoProvimin();
+    const QPoint vendi = t.pyetja(1)->pos();
+    const auto para = t.pamja();
+    t.provimi.PerfundoProvimin();
+    QCOMPARE(t.pyetja(1)->pos(), vendi);
+    QCOMPARE(t.pamja(), para);
+}
+
+void TestZgjedhja::largohemMbyllProgramin()
+{
+    Sitja t;
+    t.s().ProvimiPerfundoi = Po;
+    t.provimi.PerfundoProvimin();
+    QVERIFY(!t.kodiIDaljes);
+    QVERIFY(Sitja::kliko(t.forma.CmdEND));
+    QCOMPARE(t.kodiIDaljes, std::optional<int>(0));
+}
+
+QTEST_MAIN(TestZgjedhja)
+#include "tst_zgjedhja.moc"

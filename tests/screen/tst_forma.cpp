@@ -1,0 +1,345 @@
+// The exam window as designed: every control read back from the live widgets, and what the
+// window really paints (flat button faces, the persistent drawing, printed numbers).
+
+#include "FlatButton.h"
+#include "FormProvimi.h"
+#include "Grab.h"
+#include "Inventari.h"
+#include "Koordinatat.h"
+#include "LineControl.h"
+#include "PictureBox.h"
+#include "TextLabel.h"
+
+#include <QGroupBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace Koordinatat;
+
+class TestForma final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void dritarja();
+    void butonatSiNeDizajn();
+    void etiketatSiNeDizajn();
+    void piktureVijaKohematesi();
+    void renditjaSipasLlojit();
+    void fytyraEButonitEshteENgjyresMePrecize();
+    void titulliMbeshtjellet();
+    void etiketaAutoSize();
+    void vizatimiMbetet();
+    void shtypjaENumrit();
+    void pamja();
+
+private:
+    FormProvimi *m_f = nullptr;
+};
+
+void TestForma::init()
+{
+    m_f = new FormProvimi;
+}
+
+void TestForma::cleanup()
+{
+    delete m_f;
+    m_f = nullptr;
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+namespace {
+QString familjaE(Inventari::Familja f)
+{
+    switch (f) {
+    case Inventari::Familja::ArialNarrow:
+        return ArialNarrow;
+    case Inventari::Familja::ArialRounded:
+        return ArialRounded;
+    default:
+        return Arial;
+    }
+}
+
+QString emri(const char *e, int i)
+{
+    return i == Inventari::PaIndeks ? QString::fromLatin1(e) : QStringLiteral("%1(%2)").arg(QLatin1String(e)).arg(i);
+}
+} // namespace
+
+void TestForma::dritarja()
+{
+    QVERIFY(m_f->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(m_f->windowTitle(), QString());
+    QCOMPARE(m_f->size(), QSize(921, 752));
+    QCOMPARE(m_f->font().family(), Arial);
+    QCOMPARE(m_f->font().pixelSize(), 19); // 14.25 pt at 96 dpi
+    QCOMPARE(m_f->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(m_f->palette().color(QPalette::WindowText), QColor(Qt::white));
+
+    // Maximised, covering the whole screen even where nothing acts on the request.
+    m_f->shfaqMaksimizuar();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    QCOMPARE(m_f->geometry(), m_f->screen()->geometry());
+    QVERIFY(m_f->windowState() & Qt::WindowMaximized);
+}
+
+void TestForma::butonatSiNeDizajn()
+{
+    int sa = 0;
+    for (const Inventari::Butoni &b : Inventari::butonat()) {
+        const QString e = emri(b.emri, b.indeksi);
+        auto *c = m_f->findChild<FlatButton *>(e);
+        QVERIFY2(c, qPrintable(e));
+        QCOMPARE(c->parentWidget(), m_f);
+        QCOMPARE(c->geometry(), b.gjeometria);
+        QCOMPARE(c->text(), QString::fromUtf8(b.titulli));
+        QCOMPARE(c->accessibleName().isEmpty() ? c->text() : c->accessibleName(), c->text());
+        QCOMPARE(ngjyraNga(c->backColor()), b.sfondi);
+        QCOMPARE(c->isHidden(), !b.iDukshem);
+        QCOMPARE(c->font().family(), Arial);
+        QCOMPARE(c->font().pixelSize(), pikeNePiksel(b.fonti.pike == 0 ? 14.25 : b.fonti.pike));
+        ++sa;
+    }
+    QCOMPARE(sa, 51 + 6 + 2);
+    QCOMPARE(m_f->CmdZgjidhPyetjen(7)->objectName(), QStringLiteral("CmdZgjidhPyetjen(7)"));
+    QCOMPARE(m_f->CmdAlternativa(0)->text(), QStringLiteral("  DUA TE LARGOHEM    E PERFUNDOVA PROVIMIN"));
+    QCOMPARE(m_f->CmdAlternativa(0)->font().pixelSize(), 11);
+    QCOMPARE(m_f->CmdEND->text(), QStringLiteral("P o   l a r g o h e m ! "));
+    QCOMPARE(m_f->CmdAlternativa(2)->text(), QStringLiteral("Teksti i alternativës së dytë "));
+    QVERIFY(m_f->CmdZgjidhPyetjen(0)->isHidden());
+    QCOMPARE(m_f->CmdZgjidhPyetjen(1)->pos(), QPoint(24, 16));
+    QCOMPARE(m_f->CmdZgjidhPyetjen(50)->pos(), QPoint(0, 0));
+}
+
+void TestForma::etiketatSiNeDizajn()
+{
+    for (const Inventari::Etiketa &e : Inventari::etiketat()) {
+        const QString n = emri(e.emri, e.indeksi);
+        auto *l = m_f->findChild<TextLabel *>(n);
+        QVERIFY2(l, qPrintable(n));
+        QCOMPARE(l->caption(), QString::fromUtf8(e.titulli));
+        QCOMPARE(l->pos(), e.gjeometria.topLeft());
+        if (!e.autoSize)
+            QCOMPARE(l->size(), e.gjeometria.size());
+        QCOMPARE(ngjyraNga(l->foreColor()), e.ngjyra);
+        QCOMPARE(l->isTransparent(), !e.sfondi.has_value());
+        if (e.sfondi)
+            QCOMPARE(ngjyraNga(l->backColor()), *e.sfondi);
+        QCOMPARE(l->hasBorder(), e.kufi);
+        QCOMPARE(l->isHidden(), !e.iDukshem);
+        QCOMPARE(l->font().family(), familjaE(e.fonti.familja));
+        QCOMPARE(l->font().pixelSize(), pikeNePiksel(e.fonti.pike));
+        QCOMPARE(l->font().bold(), e.fonti.bold);
+        QCOMPARE(l->font().italic(), e.fonti.italic);
+        QCOMPARE(l->font().underline(), e.fonti.underline);
+    }
+    QCOMPARE(m_f->LblMin->captionAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(m_f->LblSek->captionAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QCOMPARE(m_f->LblData->captionAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(m_f->LblEmertimIProvimit->caption(),
+        QStringLiteral("DEMO PROVIM MIX Mjek, Infermier, Stomatolog, Farmacist "));
+    QVERIFY(!m_f->LblQEV->caption().isEmpty());
+    QCOMPARE(m_f->LblQEV->caption(), m_f->LblQEV->caption().toUpper());
+    // The examining body's name stays on one line of its label.
+    QVERIFY(QFontMetrics(m_f->LblQEV->font()).horizontalAdvance(m_f->LblQEV->caption()) <= 400);
+}
+
+void TestForma::piktureVijaKohematesi()
+{
+    struct Pritja
+    {
+        const char *emri;
+        QRect gjeometria;
+        bool iFshehur;
+    };
+    const Pritja pritjet[] = {
+        { "Picture1", { 0, 0, 247, 80 }, false },
+        { "PicPyG(31)", { 32, 160, 592, 265 }, true },
+        { "PicPyG(32)", { 112, 184, 428, 236 }, true },
+        { "ImgPyetjaX", { 160, 136, 368, 320 }, true },
+        { "Image2", { 624, 32, 158, 158 }, false },
+        { "ImgFoto", { 832, 8, 93, 131 }, false },
+    };
+    for (const Pritja &p : pritjet) {
+        auto *b = m_f->findChild<PictureBox *>(QString::fromLatin1(p.emri));
+        QVERIFY2(b, p.emri);
+        QCOMPARE(b->geometry(), p.gjeometria);
+        QCOMPARE(b->isHidden(), p.iFshehur);
+    }
+    QCOMPARE(m_f->PicPyG(31)->picture().size(), QSize(592, 265));
+    QCOMPARE(m_f->PicPyG(32)->picture().size(), QSize(428, 236));
+    QVERIFY(!m_f->PicPyG(31)->hasBorder() && m_f->PicPyG(31)->autoSize());
+    QCOMPARE(m_f->ImgFoto->picture().size(), QSize(133, 187));
+    QVERIFY(m_f->ImgFoto->stretch());
+    QCOMPARE(m_f->Image2->picture().size(), QSize(158, 158));
+    QCOMPARE(m_f->Picture1->picture().size(), QSize(247, 80));
+    QCOMPARE(m_f->ImgPyetjaX->backColor(), QColor(Qt::white));
+    QVERIFY(m_f->ImgPyetjaX->hasBorder());
+    QVERIFY(m_f->PicPyG(30) == nullptr);
+
+    QCOMPARE(m_f->Line1->nga(), QPoint(-16, 80));
+    QCOMPARE(m_f->Line1->deri(), QPoint(616, 80));
+    QCOMPARE(m_f->Line1->ngjyra(), QColor(Qt::white));
+
+    QCOMPARE(m_f->Timer1->interval(), 1000);
+    QVERIFY(!m_f->Timer1->isActive());
+    QCOMPARE(m_f->Timer1->timerType(), Qt::PreciseTimer);
+
+    QVERIFY(m_f->FrmAllFieldsFondiNeFokus->isHidden());
+    QVERIFY(m_f->FrmMonitorAllDBFields->isHidden());
+    QCOMPARE(m_f->FrmAllFieldsFondiNeFokus->geometry(), QRect(832, 456, 489, 457));
+    QCOMPARE(m_f->FrmMonitorAllDBFields->geometry(), QRect(800, 408, 537, 553));
+    QCOMPARE(m_f->FrmAllFieldsFondiNeFokus->title(), QStringLiteral("All Fields"));
+    QCOMPARE(m_f->FrmMonitorAllDBFields->title(), QStringLiteral("DataBase (Monitorim / Editim) "));
+}
+
+void TestForma::renditjaSipasLlojit()
+{
+    // Picture boxes and buttons cover labels, lines and images; the desk number covers the disc.
+    const QObjectList femijet = m_f->children();
+    auto vendi = [&](QObject *o) { return femijet.indexOf(o); };
+    QVERIFY(vendi(m_f->LblTezaTavolinaTerminali) > vendi(m_f->Image2));
+    QVERIFY(vendi(m_f->PicPyG(31)) > vendi(m_f->LblNjoftim));
+    QVERIFY(vendi(m_f->ImgPyetjaX) > vendi(m_f->LblNjoftim));
+    QVERIFY(vendi(m_f->CmdZgjidhPyetjen(50)) > vendi(m_f->LblEmriMbiemri));
+    QVERIFY(vendi(m_f->CmdAlternativa(1)) > vendi(m_f->LblGermaEAlt(1)));
+    QVERIFY(vendi(m_f->CmdKonfirmoj) > vendi(m_f->Line1));
+    m_f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    QCOMPARE(m_f->childAt(700, 90), m_f->LblTezaTavolinaTerminali);
+}
+
+void TestForma::fytyraEButonitEshteENgjyresMePrecize()
+{
+    m_f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    const QColor te[] = { QColor(255, 128, 128), QColor(0, 192, 0), QColor(255, 255, 0), QColor(1, 2, 3) };
+    auto rgb = [](const QColor &c) { return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue()); };
+    m_f->CmdZgjidhPyetjen(1)->move(300, 300); // clear of buttons 2 to 50, still at (0, 0)
+    for (const QColor &c : te) {
+        m_f->CmdZgjidhPyetjen(1)->setBackColor(c);
+        m_f->CmdKonfirmoj->setBackColor(c);
+        const QImage img = grabWindow(m_f);
+        const QPoint b1 = m_f->CmdZgjidhPyetjen(1)->pos();
+        QCOMPARE(rgbAt(img, b1.x() + 6, b1.y() + 6), rgb(c));
+        QCOMPARE(rgbAt(img, b1.x() + 26, b1.y() + 27), rgb(c));
+        const QPoint k = m_f->CmdKonfirmoj->pos();
+        QCOMPARE(rgbAt(img, k.x() + 10, k.y() + 8), rgb(c));
+    }
+    // A bevel frames the face.
+    const QImage img = grabWindow(m_f);
+    const QPoint k = m_f->CmdKonfirmoj->pos();
+    QCOMPARE(rgbAt(img, k.x(), k.y()), QStringLiteral("255,255,255"));
+    QCOMPARE(rgbAt(img, k.x() + 120, k.y() + 48), QStringLiteral("64,64,64"));
+}
+
+void TestForma::titulliMbeshtjellet()
+{
+    // The leave alternative's caption is wider than its button and must wrap at blanks onto
+    // more than one line, all of it inside the button.
+    m_f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    FlatButton *b = m_f->CmdAlternativa(0);
+    const QImage img = grabWindow(m_f).copy(b->geometry());
+    QSet<int> rreshtaMeTekst;
+    int majtas = img.width(), djathtas = 0;
+    for (int y = 4; y < img.height() - 4; ++y)
+        for (int x = 4; x < img.width() - 4; ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                rreshtaMeTekst.insert(y);
+                majtas = std::min(majtas, x);
+                djathtas = std::max(djathtas, x);
+            }
+    const int lartesiaERreshtit = QFontMetrics(b->font()).height();
+    QVERIFY2(rreshtaMeTekst.size() > lartesiaERreshtit, "the caption did not wrap");
+    QVERIFY(majtas > 4 && djathtas < img.width() - 5);
+}
+
+void TestForma::etiketaAutoSize()
+{
+    // Auto-sized letters follow their caption; "D:" keeps its fixed size.
+    TextLabel *a = m_f->LblGermaEAlt(1);
+    const QSize para = a->size();
+    QVERIFY(std::abs(para.width() - 26) <= 2 && std::abs(para.height() - 32) <= 2);
+    a->setCaption(QStringLiteral("AAAA:"));
+    QVERIFY(a->width() > para.width() * 2);
+    QCOMPARE(m_f->LblGermaEAlt(4)->size(), QSize(25, 41));
+    m_f->LblGermaEAlt(4)->setCaption(QStringLiteral("DDDD:"));
+    QCOMPARE(m_f->LblGermaEAlt(4)->size(), QSize(25, 41));
+}
+
+void TestForma::vizatimiMbetet()
+{
+    // A frame drawn before the window is shown appears when it is, survives hiding, showing and
+    // resizing, lies under the controls, and is exact to the pixel.
+    DrawingSurface &d = m_f->siperfaqja();
+    d.setDrawWidth(2);
+    d.rectangle({ 774.5, 195 }, { 817.5, 238 }, QColor(0, 0, 255));
+    QCOMPARE(d.currentX(), 817.5);
+    QCOMPARE(d.currentY(), 238.0);
+    m_f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    for (int raund = 0; raund < 3; ++raund) {
+        const QImage img = grabWindow(m_f);
+        QCOMPARE(rgbAt(img, 775, 195), QStringLiteral("0,0,255")); // outer corner, snapped
+        QCOMPARE(rgbAt(img, 776, 196), QStringLiteral("0,0,255")); // two pixels wide
+        QCOMPARE(rgbAt(img, 777, 197), QStringLiteral("0,0,0"));
+        QCOMPARE(rgbAt(img, 817, 237), QStringLiteral("0,0,255")); // last pixel before the corner
+        QCOMPARE(rgbAt(img, 818, 238), QStringLiteral("0,0,0"));
+        QCOMPARE(rgbAt(img, 795, 196), QStringLiteral("0,0,255"));
+        QCOMPARE(rgbAt(img, 795, 194), QStringLiteral("0,0,0"));
+        if (raund == 0) {
+            m_f->hide();
+            m_f->show();
+        } else {
+            m_f->resize(1200, 900);
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    }
+}
+
+void TestForma::shtypjaENumrit()
+{
+    // A number printed in the number form starts one blank in: nothing is drawn over the blank.
+    m_f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    DrawingSurface &d = m_f->siperfaqja();
+    d.setFontSize(10);
+    d.setForeColor(Qt::white);
+    d.setCurrentX(300);
+    d.setCurrentY(150);
+    const QString t = QStringLiteral(" 7 ");
+    d.print(t);
+    QCOMPARE(d.currentX(), 300 + d.textWidth(t));
+    d.endLine();
+    QCOMPARE(d.currentX(), 0.0);
+    QCOMPARE(d.currentY(), 150 + d.lineHeight());
+    const QImage img = grabWindow(m_f);
+    const int bosh = static_cast<int>(d.textWidth(QStringLiteral(" ")));
+    int majtas = 10000, lart = 10000, poshte = 0;
+    for (int y = 140; y < 180; ++y)
+        for (int x = 290; x < 330; ++x)
+            if (img.pixelColor(x, y) == Qt::white) {
+                majtas = std::min(majtas, x);
+                lart = std::min(lart, y);
+                poshte = std::max(poshte, y);
+            }
+    QVERIFY2(majtas >= 300 + bosh && majtas <= 300 + bosh + 3, qPrintable(QString::number(majtas)));
+    QVERIFY(lart >= 150 && poshte < 150 + d.lineHeight());
+}
+
+void TestForma::pamja()
+{
+    m_f->shfaqMaksimizuar();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    const QImage img = grabToPng(m_f, QStringLiteral("dritarja-ne-dizajn"));
+    QCOMPARE(img.size(), m_f->screen()->geometry().size());
+    QCOMPARE(rgbAt(img, 1100, 900), QStringLiteral("0,0,0")); // black beyond the design area
+}
+
+QTEST_MAIN(TestForma)
+#include "tst_forma.moc"
