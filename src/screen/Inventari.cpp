@@ -4,7 +4,7 @@
 
 namespace Inventari {
 
-const char *const EmriIInstitucionit = "QENDRA E VLERËSIMIT TË PROVIMEVE";
+const char *const EmriIInstitucionit = "QENDRA KOMBËTARE E PROVIMEVE";
 
 namespace {
 

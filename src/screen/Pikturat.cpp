@@ -111,7 +111,7 @@ QImage logo()
     // The initials and what the body does.
     p.setPen(QColor(192, 192, 255));
     p.setFont(fonti(34, true));
-    p.drawText(QRectF(80, 4, 165, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("QVP"));
+    p.drawText(QRectF(80, 4, 165, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("QKP"));
     p.setPen(QColor(128, 128, 255));
     p.drawLine(QPointF(82, 50), QPointF(240, 50));
     p.setPen(Qt::white);
