@@ -81,9 +81,13 @@ int main(int argc, char *argv[])
             m.forma.repaint();
         }));
     }
-    std::printf("question click + repaint   %8.3f ms  (median of %zu)\n", mediana(pyetja), pyetja.size());
-    std::printf("answer click + repaint     %8.3f ms  (median of %zu)\n", mediana(alternativa), alternativa.size());
-    std::printf("closing, result drawn      %8.3f ms  (median of %zu)\n", mediana(mbyllja), mbyllja.size());
-    std::printf("one flight (199 steps)     %8.1f ms  (median of %zu)\n", mediana(fluturimi), fluturimi.size());
+    std::printf(
+        "question click + repaint   %8.3f ms  (median of %zu)\n", mediana(pyetja), pyetja.size());
+    std::printf("answer click + repaint     %8.3f ms  (median of %zu)\n", mediana(alternativa),
+        alternativa.size());
+    std::printf(
+        "closing, result drawn      %8.3f ms  (median of %zu)\n", mediana(mbyllja), mbyllja.size());
+    std::printf("one flight (199 steps)     %8.1f ms  (median of %zu)\n", mediana(fluturimi),
+        fluturimi.size());
     return 0;
 }

@@ -100,8 +100,8 @@ QString PaneliIFondit::perkufizimiITabeles()
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(Tabela, kolonat.join(QStringLiteral(", ")));
 }
 
-PaneliIFondit::PaneliIFondit(QGroupBox *frmMonitorAllDBFields, QGroupBox *frmAllFieldsFondiNeFokus,
-    QObject *parent)
+PaneliIFondit::PaneliIFondit(
+    QGroupBox *frmMonitorAllDBFields, QGroupBox *frmAllFieldsFondiNeFokus, QObject *parent)
     : QObject(parent)
 {
     setObjectName(QStringLiteral("PaneliIFondit"));
@@ -114,8 +114,8 @@ PaneliIFondit::~PaneliIFondit()
     mbyllLidhjen();
 }
 
-void PaneliIFondit::lidh(QWidget *kontrolli, const char *fusha, const char *prona,
-    const QVariant &vendmbajtesi)
+void PaneliIFondit::lidh(
+    QWidget *kontrolli, const char *fusha, const char *prona, const QVariant &vendmbajtesi)
 {
     kontrolli->setProperty(prona, vendmbajtesi);
     kontrolli->setProperty("dataField", QString::fromLatin1(fusha));
@@ -126,21 +126,25 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
 {
     const QString rreshtiIRi = QStringLiteral("\r\n");
 
-    etikete(frm, QStringLiteral("LblTitullID"), QStringLiteral("ID e Pyetjes:"), { 12, 24, 100, 24 });
+    etikete(
+        frm, QStringLiteral("LblTitullID"), QStringLiteral("ID e Pyetjes:"), { 12, 24, 100, 24 });
     auto *id = etikete(frm, QStringLiteral("LblNumerIDiPyetjes"), {}, { 110, 16, 90, 36 });
     id->setFont(fonti(Narrow, 24));
     ngjyra(id, QPalette::WindowText, Qt::red);
     lidh(id, "NumerIDiPyetjes", "text", QStringLiteral("600"));
 
-    auto *kapitulli = kontroll<QPlainTextEdit>(frm, QStringLiteral("TxtKapitulliNeDB"), { 220, 18, 305, 30 });
+    auto *kapitulli
+        = kontroll<QPlainTextEdit>(frm, QStringLiteral("TxtKapitulliNeDB"), { 220, 18, 305, 30 });
     kapitulli->setFrameShape(QFrame::NoFrame);
     kapitulli->setFont(fonti(Narrow, 14.25));
     kapitulli->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
     ngjyra(kapitulli, QPalette::Text, Magenta);
     ngjyra(kapitulli, QPalette::Base, JeshileEHapur);
-    lidh(kapitulli, "FashikulliGrupPyetjesh", "plainText", QStringLiteral("Emertim Kapitulli") + rreshtiIRi);
+    lidh(kapitulli, "FashikulliGrupPyetjesh", "plainText",
+        QStringLiteral("Emertim Kapitulli") + rreshtiIRi);
 
-    etikete(frm, QStringLiteral("LblTitullNrNeKapitull"), QStringLiteral("Nr. Pyetjes ne Kapitull:"), { 220, 54, 170, 24 });
+    etikete(frm, QStringLiteral("LblTitullNrNeKapitull"),
+        QStringLiteral("Nr. Pyetjes ne Kapitull:"), { 220, 54, 170, 24 });
     auto *nr = kontroll<QLineEdit>(frm, QStringLiteral("TxtNrPyNeKap"), { 425, 52, 100, 26 });
     nr->setFrame(false);
     nr->setAlignment(Qt::AlignRight);
@@ -149,13 +153,15 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     ngjyra(nr, QPalette::Base, JeshileEHapur);
     lidh(nr, "NrIPyetjesNeFashikull", "text", QStringLiteral("888"));
 
-    etikete(frm, QStringLiteral("LblTitullVeshtiresia"), QStringLiteral("VESHTIRESIA:"), { 12, 60, 100, 24 });
+    etikete(frm, QStringLiteral("LblTitullVeshtiresia"), QStringLiteral("VESHTIRESIA:"),
+        { 12, 60, 100, 24 });
     auto *veshtiresia = etikete(frm, QStringLiteral("LbLVeshtiresiaNeDB"), {}, { 110, 56, 40, 28 });
     veshtiresia->setAlignment(Qt::AlignCenter);
     veshtiresia->setFont(fonti(Narrow, 15.75));
     lidh(veshtiresia, "Veshtiresia", "text", QStringLiteral("U"));
 
-    etikete(frm, QStringLiteral("LblTitullPergjESakte"), QStringLiteral("Pergjigja e Sakte:"), { 130, 86, 110, 24 });
+    etikete(frm, QStringLiteral("LblTitullPergjESakte"), QStringLiteral("Pergjigja e Sakte:"),
+        { 130, 86, 110, 24 });
     auto *sakte = etikete(frm, QStringLiteral("LblPergjESakteNeDB"), {}, { 240, 82, 32, 30 });
     sakte->setAlignment(Qt::AlignCenter);
     sakte->setFont(fonti(Narrow, 18));
@@ -163,17 +169,20 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     lidh(sakte, "PergjigjaESakte", "text", QStringLiteral("A"));
 
     etikete(frm, QStringLiteral("LblTitullPlus"), QStringLiteral("+"), { 12, 88, 10, 20 });
-    auto *plus = kontroll<QLineEdit>(frm, QStringLiteral("TxtPikePozitiveNeDB"), { 24, 86, 40, 22 });
+    auto *plus
+        = kontroll<QLineEdit>(frm, QStringLiteral("TxtPikePozitiveNeDB"), { 24, 86, 40, 22 });
     plus->setAlignment(Qt::AlignCenter);
     plus->setFont(fonti(Narrow, 9.75));
     lidh(plus, "PikePozitive", "text", QStringLiteral("0"));
     etikete(frm, QStringLiteral("LblTitullMinus"), QStringLiteral("-"), { 72, 88, 10, 20 });
-    auto *minus = kontroll<QLineEdit>(frm, QStringLiteral("TxtPikeNegativeNeDB"), { 84, 86, 40, 22 });
+    auto *minus
+        = kontroll<QLineEdit>(frm, QStringLiteral("TxtPikeNegativeNeDB"), { 84, 86, 40, 22 });
     minus->setAlignment(Qt::AlignCenter);
     minus->setFont(fonti(Narrow, 9.75));
     lidh(minus, "PikeNegative", "text", QStringLiteral("0"));
 
-    auto *struktura = etikete(frm, QStringLiteral("LblStrukturaEPyetjesNeDB"), {}, { 276, 86, 76, 22 });
+    auto *struktura
+        = etikete(frm, QStringLiteral("LblStrukturaEPyetjesNeDB"), {}, { 276, 86, 76, 22 });
     struktura->setAlignment(Qt::AlignCenter);
     struktura->setFont(fonti(Narrow, 9.75));
     lidh(struktura, "StrukturaEPyetjes", "text", QStringLiteral("GTGTTG"));
@@ -183,31 +192,40 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     ngjyra(koduar, QPalette::WindowText, QColor(255, 128, 0));
     lidh(koduar, "Koduar", "text", QStringLiteral("K"));
 
-    auto *pyetja = kontroll<QPlainTextEdit>(frm, QStringLiteral("TxtPyetjaTneDB"), { 12, 112, 225, 137 });
+    auto *pyetja
+        = kontroll<QPlainTextEdit>(frm, QStringLiteral("TxtPyetjaTneDB"), { 12, 112, 225, 137 });
     lidh(pyetja, "ImazhTekstIPyetes", "plainText", QStringLiteral("Text Pyetja") + rreshtiIRi);
-    etikete(frm, QStringLiteral("LblTitullGrafike"), QStringLiteral("Pyetjet dhe Alternativa Grafike"), { 330, 229, 200, 18 });
-    auto *grafika = kontroll<FotoEFushes>(frm, QStringLiteral("PicPyetjaGneDB"), { 355, 82, 177, 145 });
+    etikete(frm, QStringLiteral("LblTitullGrafike"),
+        QStringLiteral("Pyetjet dhe Alternativa Grafike"), { 330, 229, 200, 18 });
+    auto *grafika
+        = kontroll<FotoEFushes>(frm, QStringLiteral("PicPyetjaGneDB"), { 355, 82, 177, 145 });
     grafika->setFrameShape(QFrame::Box);
     lidh(grafika, "ImazhGrafikIPyetes", "teDhenat", QByteArray());
 
     // The five alternatives, text and graphic, with a check box each, framed together.
-    auto *korniza = kontroll<QFrame>(frm, QStringLiteral("ShapeAlternativat"), { 6, 248, 454, 249 });
+    auto *korniza
+        = kontroll<QFrame>(frm, QStringLiteral("ShapeAlternativat"), { 6, 248, 454, 249 });
     korniza->setFrameShape(QFrame::Box);
     korniza->lower();
-    const char *tekstet[] = { "AlternativaATekst", "AlternativaBTekst", "AlternativaCTekst", "AlternativaDTekst", "AlternativaETekst" };
-    const char *grafikat[] = { "AlternativaAGrafik", "AlternativaBGrafik", "AlternativaCGrafik", "AlternativaDGrafik", "AlternativaEGrafik" };
+    const char *tekstet[] = { "AlternativaATekst", "AlternativaBTekst", "AlternativaCTekst",
+        "AlternativaDTekst", "AlternativaETekst" };
+    const char *grafikat[] = { "AlternativaAGrafik", "AlternativaBGrafik", "AlternativaCGrafik",
+        "AlternativaDGrafik", "AlternativaEGrafik" };
     const QChar germat[] = { 'A', 'B', 'C', 'D', 'E' };
     for (int i = 1; i <= 5; ++i) {
         const int y = 250 + (i - 1) * 49;
         const QChar g = germat[i - 1];
-        auto *cek = kontroll<QCheckBox>(frm, QStringLiteral("CekKenbe(%1)").arg(i), { 12, y + 12, 36, 20 });
+        auto *cek = kontroll<QCheckBox>(
+            frm, QStringLiteral("CekKenbe(%1)").arg(i), { 12, y + 12, 36, 20 });
         cek->setText(g);
-        auto *t = kontroll<QPlainTextEdit>(frm, QStringLiteral("TxtAltTneDB(%1)").arg(i), { 50, y, 225, 49 });
+        auto *t = kontroll<QPlainTextEdit>(
+            frm, QStringLiteral("TxtAltTneDB(%1)").arg(i), { 50, y, 225, 49 });
         t->setProperty("tag", QString(g));
         t->raise();
         const QString v = QStringLiteral("Text Alt ") + g + (i >= 4 ? rreshtiIRi : QString());
         lidh(t, tekstet[i - 1], "plainText", v);
-        auto *p = kontroll<FotoEFushes>(frm, QStringLiteral("PicAltGneDB(%1)").arg(i), { 280, y, 177, 49 });
+        auto *p = kontroll<FotoEFushes>(
+            frm, QStringLiteral("PicAltGneDB(%1)").arg(i), { 280, y, 177, 49 });
         p->setAutoFillBackground(true);
         ngjyra(p, QPalette::Window, Qt::white);
         lidh(p, grafikat[i - 1], "teDhenat", QByteArray());
@@ -217,7 +235,8 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     const std::pair<const char *, const char *> butonat[] = {
         { "CmdAfishoNeNderfaqje", "Afishoje" },
         { "CmdNderoVendet2Alternativave", "Ndero vendet 2 alter. te cekuara" },
-        { "CmdShkartisRandomAlternativatPerTeGjithaPyetjetNeDB", "Shkartis random alternativat per te gjitha pyetjet" },
+        { "CmdShkartisRandomAlternativatPerTeGjithaPyetjetNeDB",
+            "Shkartis random alternativat per te gjitha pyetjet" },
         { "CmdKodoDB", "Kodo" },
         { "CmdCKodoDB", "CKodo" },
     };
@@ -229,12 +248,15 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
         y += 49;
     }
 
-    etikete(frm, QStringLiteral("LblTitullFondSizePyetja"), QStringLiteral("FondSizePyetja"), { 12, 532, 96, 18 });
+    etikete(frm, QStringLiteral("LblTitullFondSizePyetja"), QStringLiteral("FondSizePyetja"),
+        { 12, 532, 96, 18 });
     auto *fp = etikete(frm, QStringLiteral("LblFondSizePyetjaNeDB"), {}, { 110, 532, 28, 18 });
     ngjyra(fp, QPalette::WindowText, Qt::gray);
     lidh(fp, "FondSizeP", "text", QStringLiteral("12"));
-    etikete(frm, QStringLiteral("LblTitullFondSizeAlt"), QStringLiteral("FondSizeAlt"), { 400, 532, 80, 18 });
-    auto *fa = etikete(frm, QStringLiteral("LblFondSizeAlternativatNeDB"), {}, { 482, 532, 28, 18 });
+    etikete(frm, QStringLiteral("LblTitullFondSizeAlt"), QStringLiteral("FondSizeAlt"),
+        { 400, 532, 80, 18 });
+    auto *fa
+        = etikete(frm, QStringLiteral("LblFondSizeAlternativatNeDB"), {}, { 482, 532, 28, 18 });
     ngjyra(fa, QPalette::WindowText, Qt::gray);
     lidh(fa, "FondSizeAlt", "text", QStringLiteral("12"));
 
@@ -245,7 +267,8 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     auto *rresht = new QHBoxLayout(kursori);
     rresht->setContentsMargins(2, 2, 2, 2);
     rresht->setSpacing(1);
-    const QString shenjat[] = { QStringLiteral("|<"), QStringLiteral("<"), QString(), QStringLiteral(">"), QStringLiteral(">|") };
+    const QString shenjat[] = { QStringLiteral("|<"), QStringLiteral("<"), QString(),
+        QStringLiteral(">"), QStringLiteral(">|") };
     QToolButton *navigimi[4] {};
     int n = 0;
     for (const QString &s : shenjat) {
@@ -294,8 +317,10 @@ void PaneliIFondit::ndertoTeGjithaFushat(QGroupBox *frm)
         t->setProperty("dataField", QString::fromLatin1(fusha));
         y += 40;
     }
-    etikete(frm, QStringLiteral("LblAltESakte"), QStringLiteral("Pergjigje e sakte"), { 370, 64, 110, 24 });
-    etikete(frm, QStringLiteral("LblVlerPozitiv"), QStringLiteral("Piket POZITIVE"), { 370, 104, 110, 24 });
+    etikete(frm, QStringLiteral("LblAltESakte"), QStringLiteral("Pergjigje e sakte"),
+        { 370, 64, 110, 24 });
+    etikete(frm, QStringLiteral("LblVlerPozitiv"), QStringLiteral("Piket POZITIVE"),
+        { 370, 104, 110, 24 });
     etikete(frm, QStringLiteral("Label1"), QStringLiteral("Piket NEGATIVE"), { 370, 144, 110, 24 });
     etikete(frm, QStringLiteral("Label2"), QStringLiteral("Kapitulli"), { 370, 184, 110, 24 });
 }

@@ -50,7 +50,8 @@ private:
 
     void ndertoMonitorin(QGroupBox *frm);
     void ndertoTeGjithaFushat(QGroupBox *frm);
-    void lidh(QWidget *kontrolli, const char *fusha, const char *prona, const QVariant &vendmbajtesi);
+    void lidh(
+        QWidget *kontrolli, const char *fusha, const char *prona, const QVariant &vendmbajtesi);
     void rikthePlaceholderat();
     void mbyllLidhjen();
 

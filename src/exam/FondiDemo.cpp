@@ -21,55 +21,26 @@ struct VlerateEPyetjes
 
 constexpr std::array<VlerateEPyetjes, 50> vlerat { {
     { 1, 'A', 20, 21, "TTTTTT" }, // 1
-    { 2, 'A', 20, 21, "TTTTTT" },
-    { 3, 'E', 20, 21, "TTTTTT" },
-    { 1, 'C', 20, 21, "TTTTTT" },
+    { 2, 'A', 20, 21, "TTTTTT" }, { 3, 'E', 20, 21, "TTTTTT" }, { 1, 'C', 20, 21, "TTTTTT" },
     { 2, 'A', 20, 15, "TTTTT" }, // 5
-    { 3, 'B', 20, 21, "TTTTTT" },
-    { 1, 'C', 20, 14, "TTTTTT" },
-    { 2, 'A', 20, 21, "TTTTTT" },
-    { 3, 'C', 20, 21, "TTTTTT" },
-    { 1, 'B', 20, 21, "TTTTTT" }, // 10
-    { 2, 'B', 15, 21, "TTTTTT" },
-    { 3, 'C', 20, 21, "TTTTTT" },
-    { 1, 'C', 26, 15, "TTTTTT" },
-    { 2, 'D', 20, 21, "TTTTTT" },
-    { 3, 'D', 20, 21, "TTTTT" }, // 15
-    { 1, 'C', 25, 18, "TTTTTT" },
-    { 2, 'C', 26, 21, "TTTTT" },
-    { 3, 'C', 28, 23, "TTTTT" },
-    { 1, 'A', 25, 11, "TTTTT" },
-    { 2, 'D', 27, 19, "TTTTT" }, // 20
-    { 3, 'B', 26, 24, "TTTTT" },
-    { 1, 'C', 25, 22, "TTTTT" },
-    { 2, 'B', 28, 21, "TTTTT" },
-    { 3, 'A', 28, 23, "TTTTT" },
-    { 1, 'B', 27, 21, "TTTTT" }, // 25
-    { 2, 'B', 25, 23, "TTTTT" },
-    { 3, 'B', 24, 19, "TTTTT" },
-    { 1, 'C', 20, 21, "TTTTT" },
-    { 2, 'D', 22, 21, "TTTTT" },
-    { 3, 'A', 20, 16, "TTTTT" }, // 30
-    { 1, 'C', 24, 19, "GTTTT" },
-    { 2, 'B', 23, 21, "GTTTT" },
-    { 3, 'C', 25, 23, "TTTTT" },
-    { 1, 'A', 24, 19, "TTTTT" },
-    { 2, 'C', 23, 17, "TTTTT" }, // 35
-    { 3, 'C', 28, 19, "TTTTT" },
-    { 1, 'C', 24, 21, "TTTTT" },
-    { 2, 'A', 23, 21, "TTTTT" },
-    { 3, 'B', 24, 21, "TTTTT" },
-    { 1, 'C', 28, 21, "TTTTT" }, // 40
-    { 2, 'A', 18, 21, "TTTTT" },
-    { 3, 'A', 24, 21, "TTTTT" },
-    { 1, 'A', 26, 24, "TTTTT" },
-    { 2, 'C', 26, 21, "TTTTT" },
-    { 3, 'D', 29, 28, "TTTTT" }, // 45
-    { 1, 'B', 28, 21, "TTTTT" },
-    { 2, 'B', 18, 16, "TTTTT" },
-    { 3, 'B', 27, 16, "TTTTT" },
-    { 1, 'D', 26, 18, "TTTTT" },
-    { 2, 'C', 27, 21, "TTTTT" }, // 50
+    { 3, 'B', 20, 21, "TTTTTT" }, { 1, 'C', 20, 14, "TTTTTT" }, { 2, 'A', 20, 21, "TTTTTT" },
+    { 3, 'C', 20, 21, "TTTTTT" }, { 1, 'B', 20, 21, "TTTTTT" }, // 10
+    { 2, 'B', 15, 21, "TTTTTT" }, { 3, 'C', 20, 21, "TTTTTT" }, { 1, 'C', 26, 15, "TTTTTT" },
+    { 2, 'D', 20, 21, "TTTTTT" }, { 3, 'D', 20, 21, "TTTTT" }, // 15
+    { 1, 'C', 25, 18, "TTTTTT" }, { 2, 'C', 26, 21, "TTTTT" }, { 3, 'C', 28, 23, "TTTTT" },
+    { 1, 'A', 25, 11, "TTTTT" }, { 2, 'D', 27, 19, "TTTTT" }, // 20
+    { 3, 'B', 26, 24, "TTTTT" }, { 1, 'C', 25, 22, "TTTTT" }, { 2, 'B', 28, 21, "TTTTT" },
+    { 3, 'A', 28, 23, "TTTTT" }, { 1, 'B', 27, 21, "TTTTT" }, // 25
+    { 2, 'B', 25, 23, "TTTTT" }, { 3, 'B', 24, 19, "TTTTT" }, { 1, 'C', 20, 21, "TTTTT" },
+    { 2, 'D', 22, 21, "TTTTT" }, { 3, 'A', 20, 16, "TTTTT" }, // 30
+    { 1, 'C', 24, 19, "GTTTT" }, { 2, 'B', 23, 21, "GTTTT" }, { 3, 'C', 25, 23, "TTTTT" },
+    { 1, 'A', 24, 19, "TTTTT" }, { 2, 'C', 23, 17, "TTTTT" }, // 35
+    { 3, 'C', 28, 19, "TTTTT" }, { 1, 'C', 24, 21, "TTTTT" }, { 2, 'A', 23, 21, "TTTTT" },
+    { 3, 'B', 24, 21, "TTTTT" }, { 1, 'C', 28, 21, "TTTTT" }, // 40
+    { 2, 'A', 18, 21, "TTTTT" }, { 3, 'A', 24, 21, "TTTTT" }, { 1, 'A', 26, 24, "TTTTT" },
+    { 2, 'C', 26, 21, "TTTTT" }, { 3, 'D', 29, 28, "TTTTT" }, // 45
+    { 1, 'B', 28, 21, "TTTTT" }, { 2, 'B', 18, 16, "TTTTT" }, { 3, 'B', 27, 16, "TTTTT" },
+    { 1, 'D', 26, 18, "TTTTT" }, { 2, 'C', 27, 21, "TTTTT" }, // 50
 } };
 
 // Question 17 asks for a number: its alternatives are whole numbers, shown as their text.
@@ -92,9 +63,11 @@ void MbushFondinDemo(ExamState &s)
         s.StrukturaEPyetjes(q) = QString::fromLatin1(v.struktura);
         for (int j = 1; j <= ExamState::AlternativaTeShumta; ++j) {
             if (q == PyetjaMeNumra && j <= 4)
-                s.Alternativat(q, j) = TekstNumer::tekstDecimal(alternativatNumerike[static_cast<std::size_t>(j - 1)]);
+                s.Alternativat(q, j) = TekstNumer::tekstDecimal(
+                    alternativatNumerike[static_cast<std::size_t>(j - 1)]);
             else
-                s.Alternativat(q, j) = QString::fromUtf8(t.alternativat[static_cast<std::size_t>(j - 1)]);
+                s.Alternativat(q, j)
+                    = QString::fromUtf8(t.alternativat[static_cast<std::size_t>(j - 1)]);
         }
     }
 }

@@ -5,8 +5,7 @@
 GjeneratoriRastesor::GjeneratoriRastesor(float fara)
     // Every distinct single-precision seed gives a distinct stream.
     : m_gjendja(0x9E3779B97F4A7C15ull ^ std::bit_cast<std::uint32_t>(fara))
-{
-}
+{ }
 
 double GjeneratoriRastesor::tjetri()
 {

@@ -9,8 +9,8 @@
 #include "Koordinatat.h"
 #include "PaneliIFondit.h"
 #include "PictureBox.h"
-#include "TextLabel.h"
 #include "Tekstet.h"
+#include "TextLabel.h"
 #include "Teza.h"
 
 #include <QCoreApplication>
@@ -131,8 +131,8 @@ void Provimi::Form_Load()
     TextLabel *emri = m_f.LblEmriMbiemri;
     const QRect b1 = m_f.CmdZgjidhPyetjen(1)->geometry();
     const QRect b5 = m_f.CmdZgjidhPyetjen(5)->geometry();
-    emri->setGeometry(nePiksel(GrilaX0 + HapiIKolones * W), emri->y(), b5.left() - b1.left() + b5.width(),
-        emri->height());
+    emri->setGeometry(nePiksel(GrilaX0 + HapiIKolones * W), emri->y(),
+        b5.left() - b1.left() + b5.width(), emri->height());
     m_f.ImgFoto->move(VendiIFotos);
     emri->move(emri->x(), m_f.ImgFoto->y() + m_f.ImgFoto->height() + NenFoto);
 
@@ -181,6 +181,5 @@ void Provimi::Form_Activate()
     try {
         if (m_f.Paneli)
             m_f.Paneli->leviznNeTeParin();
-    } catch (...) {
-    }
+    } catch (...) { }
 }

@@ -9,8 +9,8 @@
 #include "FormProvimi.h"
 #include "Koordinatat.h"
 #include "PictureBox.h"
-#include "TextLabel.h"
 #include "Tekstet.h"
+#include "TextLabel.h"
 
 #include <QCoreApplication>
 

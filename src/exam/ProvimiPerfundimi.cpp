@@ -8,8 +8,8 @@
 #include "Koordinatat.h"
 #include "PictureBox.h"
 #include "TekstNumer.h"
-#include "TextLabel.h"
 #include "Tekstet.h"
+#include "TextLabel.h"
 #include "Vleresimi.h"
 
 #include <QTimer>

@@ -71,8 +71,8 @@ QString tekstDecimal(double v, QChar ndaresi)
     // 15 significant digits is what a double holds exactly; 'g' drops the trailing zeros.
     QString t = QString::number(v, 'g', 15);
     if (t.contains(QLatin1Char('e'))) // very large or small: spell it out
-        t = QString::number(v, 'f',
-            std::max(0, 14 - static_cast<int>(std::floor(std::log10(std::fabs(v))))));
+        t = QString::number(
+            v, 'f', std::max(0, 14 - static_cast<int>(std::floor(std::log10(std::fabs(v))))));
     if (t.contains(QLatin1Char('.'))) {
         while (t.endsWith(QLatin1Char('0')))
             t.chop(1);

@@ -19,7 +19,8 @@ inline const QString JepniPergjigjen
 
 inline const QString TitulliRezultatit
     = QStringLiteral("Përgjigjet e dhëna nga ju (ballafaqimi me përgjigjet e sakta)");
-inline const QString TitulliPikeve = QStringLiteral("pikët e grumbulluara dhe vlerësimi pozitiv në %:");
+inline const QString TitulliPikeve
+    = QStringLiteral("pikët e grumbulluara dhe vlerësimi pozitiv në %:");
 
 // The rules of the examination, shown from activation until the first question is opened.
 // Paragraphs are separated by two carriage returns, which the label shows as an empty line.

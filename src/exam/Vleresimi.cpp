@@ -11,7 +11,8 @@ using TekstNumer::formaENumrit;
 using TekstNumer::tekstDecimal;
 using TekstNumer::vleraNumerike;
 
-Vleresimi llogaritVleresimin(const ExamState &s, const std::function<QString(int k)> &titulliIButonit)
+Vleresimi llogaritVleresimin(
+    const ExamState &s, const std::function<QString(int k)> &titulliIButonit)
 {
     Vleresimi v;
     int maksimale = 0;
@@ -63,7 +64,8 @@ std::vector<RreshtiIListes> listaERezultatit(const ExamState &s, QChar ndaresi)
         r.copat.push_back({ QStringLiteral("Nr. "), Ngjyrat::Bardhe, {} });
         r.copat.push_back({ formaENumrit(i, ndaresi), Ngjyrat::Bardhe, {} });
         r.copat.push_back({ s.PergjigjetEDhena(i), Ngjyrat::Verdhe, {} });
-        r.copat.push_back({ QStringLiteral("  (P ") + tekstDecimal(q) + QLatin1Char(' '), Ngjyrat::Bardhe, {} });
+        r.copat.push_back(
+            { QStringLiteral("  (P ") + tekstDecimal(q) + QLatin1Char(' '), Ngjyrat::Bardhe, {} });
         const Ngjyra eSakta = s.PiketEFituara(i).isEmpty()
             ? Ngjyrat::Bardhe
             : ngjyraOseZeze(s.NgjyraPikeve(static_cast<int>(piket)));

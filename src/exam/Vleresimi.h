@@ -19,7 +19,8 @@ struct Vleresimi
     std::int16_t PiketMaksimale = 0;
 };
 
-Vleresimi llogaritVleresimin(const ExamState &s, const std::function<QString(int k)> &titulliIButonit);
+Vleresimi llogaritVleresimin(
+    const ExamState &s, const std::function<QString(int k)> &titulliIButonit);
 
 // The score in percent, truncated to two decimals: Int(points / maximum x 10000) / 100 in double
 // precision. Quotient and product are each rounded to double before the truncation, so 57 of

@@ -20,7 +20,6 @@ public:
 class RealDialogs final : public Dialogs
 {
 public:
-    QMessageBox::StandardButton pyet(QWidget *prindi, const QString &titulli,
-        const QString &teksti, QMessageBox::StandardButtons butonat,
-        QMessageBox::StandardButton parazgjedhur) override;
+    QMessageBox::StandardButton pyet(QWidget *prindi, const QString &titulli, const QString &teksti,
+        QMessageBox::StandardButtons butonat, QMessageBox::StandardButton parazgjedhur) override;
 };

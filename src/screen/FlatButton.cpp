@@ -53,8 +53,8 @@ void FlatButton::paintEvent(QPaintEvent *)
 
     const QString titulli = text();
     if (!titulli.isEmpty()) {
-        QRect kuti = r.adjusted(HapesiraETekstit, HapesiraETekstit, -HapesiraETekstit,
-            -HapesiraETekstit);
+        QRect kuti
+            = r.adjusted(HapesiraETekstit, HapesiraETekstit, -HapesiraETekstit, -HapesiraETekstit);
         if (poshte)
             kuti.translate(1, 1);
         p.setFont(font());

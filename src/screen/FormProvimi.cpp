@@ -36,7 +36,9 @@ QString familja(Inventari::Familja f)
 QString emriIKontrollit(const char *emri, int indeksi)
 {
     const QString e = QString::fromLatin1(emri);
-    return indeksi == Inventari::PaIndeks ? e : e + QLatin1Char('(') + QString::number(indeksi) + QLatin1Char(')');
+    return indeksi == Inventari::PaIndeks
+        ? e
+        : e + QLatin1Char('(') + QString::number(indeksi) + QLatin1Char(')');
 }
 
 Qt::Alignment drejtimi(Inventari::Drejtimi d)

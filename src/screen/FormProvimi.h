@@ -39,7 +39,10 @@ public:
     const DrawingSurface &siperfaqja() const { return m_siperfaqja; }
 
     FlatButton *CmdZgjidhPyetjen(int i) const { return m_pyetjet.at(static_cast<std::size_t>(i)); }
-    FlatButton *CmdAlternativa(int i) const { return m_alternativat.at(static_cast<std::size_t>(i)); }
+    FlatButton *CmdAlternativa(int i) const
+    {
+        return m_alternativat.at(static_cast<std::size_t>(i));
+    }
     TextLabel *LblGermaEAlt(int i) const { return m_germat.at(static_cast<std::size_t>(i)); }
     PictureBox *PicPyG(int i) const; // 31 or 32
 

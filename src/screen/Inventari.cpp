@@ -29,6 +29,8 @@ constexpr std::array<Butoni, sizeof...(I)> butonatEPyetjeve(std::index_sequence<
 
 constexpr auto Pyetjet = butonatEPyetjeve(std::make_index_sequence<ButonaPyetjesh + 1>());
 
+// The tables keep one control to a line, so they read like the design.
+// clang-format off
 constexpr std::array<Butoni, 8> TeTjeret { {
     { "CmdAlternativa", 1, { 48, 472, 577, 49 }, "Teksti i alternativës së parë", Bardhe, FontiIDritares, true },
     { "CmdAlternativa", 2, { 48, 528, 577, 47 }, "Teksti i alternativës së dytë ", Bardhe, FontiIDritares, true },
@@ -39,6 +41,7 @@ constexpr std::array<Butoni, 8> TeTjeret { {
     { "CmdKonfirmoj", PaIndeks, { 640, 528, 121, 49 }, "KONFIRMOJ", Ngjyrat::Jeshile, Arial12, true },
     { "CmdEND", PaIndeks, { 640, 488, 121, 29 }, "P o   l a r g o h e m ! ", Ngjyrat::VerdheEHapur, Arial825, false },
 } };
+// clang-format on
 
 constexpr std::array<Butoni, Pyetjet.size() + TeTjeret.size()> Butonat = [] {
     std::array<Butoni, Pyetjet.size() + TeTjeret.size()> a {};
@@ -53,6 +56,7 @@ constexpr std::array<Butoni, Pyetjet.size() + TeTjeret.size()> Butonat = [] {
 using D = Drejtimi;
 constexpr std::optional<Ngjyra> Tejdukshem {};
 
+// clang-format off
 constexpr std::array<Etiketa, 16> Etiketat { {
     { "LblNjoftim", PaIndeks, { 48, 136, 561, 321 }, "Zgjidhni pyetje tjetër !", Ngjyrat::Verdhe, Tejdukshem, D::Majtas, true, false, { Familja::Arial, 12.75 }, false },
     { "LblZgjidhniPyTj", PaIndeks, { 80, 200, 249, 73 }, "Zgjidhni pyetje tjetër !", Bardhe, Tejdukshem, D::Majtas, false, false, { Familja::ArialNarrow, 20.25 }, false },
@@ -71,6 +75,7 @@ constexpr std::array<Etiketa, 16> Etiketat { {
     { "LblEmriMbiemri", PaIndeks, { 775, 144, 193, 25 }, "Emri Mbiemri", Bardhe, Ngjyrat::Blu, D::Qender, false, false, { Familja::Arial, 15.75 }, true },
     { "LblRezNePerqindje", PaIndeks, { 616, 200, 161, 57 }, "87.24%", Ngjyrat::Kuqe, Tejdukshem, D::Qender, false, false, { Familja::ArialRounded, 27.75, true, true }, false },
 } };
+// clang-format on
 
 } // namespace
 

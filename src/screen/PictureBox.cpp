@@ -8,8 +8,7 @@ constexpr int Kufiri = 2;
 
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void PictureBox::setPicture(const QImage &p)
 {

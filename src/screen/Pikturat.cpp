@@ -13,7 +13,8 @@ namespace Pikturat {
 
 namespace {
 
-QFont fonti(int piksel, bool bold = false, const QString &familja = QStringLiteral("Liberation Sans"))
+QFont fonti(
+    int piksel, bool bold = false, const QString &familja = QStringLiteral("Liberation Sans"))
 {
     QFont f(familja);
     f.setPixelSize(piksel);
@@ -48,7 +49,8 @@ void unaBenzenike(QPainter &p, QPointF qendra, double r)
         p.drawLine(k[static_cast<std::size_t>(i)], k[static_cast<std::size_t>((i + 1) % 6)]);
     for (int i = 0; i < 6; i += 2) {
         // The inner line of a double bond, drawn a fifth of the way towards the centre.
-        const QPointF a = k[static_cast<std::size_t>(i)], b = k[static_cast<std::size_t>((i + 1) % 6)];
+        const QPointF a = k[static_cast<std::size_t>(i)],
+                      b = k[static_cast<std::size_t>((i + 1) % 6)];
         p.drawLine(a + (qendra - a) * 0.2, b + (qendra - b) * 0.2);
     }
 }

@@ -7,8 +7,7 @@
 
 TextLabel::TextLabel(QWidget *parent)
     : QLabel(parent)
-{
-}
+{ }
 
 QString TextLabel::tekstiIShfaqur() const
 {
@@ -92,8 +91,8 @@ void TextLabel::pershtatMadhesine()
         return;
     // An auto-sized label grows or shrinks to its caption on one line per paragraph.
     const QFontMetrics fm(font());
-    const QRect kuti = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop,
-        tekstiIShfaqur());
+    const QRect kuti = fm.boundingRect(
+        QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, tekstiIShfaqur());
     const int kufiri = m_border ? 2 * TrashesiaEKufirit : 0;
     resize(kuti.width() + kufiri, std::max(fm.height(), kuti.height()) + kufiri);
 }

@@ -4,11 +4,11 @@
 #include "FotoEFushes.h"
 #include "PaneliIFondit.h"
 
-#include <QCheckBox>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,16 +122,19 @@ void TestPaneliIFondit::lidhjaEVerteteMeTabelen()
     QTemporaryDir dosja;
     const QString skedari = dosja.filePath(QStringLiteral("fondi.sqlite"));
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test"));
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test"));
         db.setDatabaseName(skedari);
         QVERIFY(db.open());
         QSqlQuery q(db);
         QVERIFY2(q.exec(PaneliIFondit::perkufizimiITabeles()), qPrintable(q.lastError().text()));
-        QVERIFY(q.prepare(QStringLiteral(
-            "INSERT INTO FondPyetjesh (NumerIDiPyetjes, FashikulliGrupPyetjesh, NrIPyetjesNeFashikull, "
-            "Veshtiresia, PergjigjaESakte, PikePozitive, PikeNegative, StrukturaEPyetjes, ImazhTekstIPyetes, "
-            "AlternativaATekst, AlternativaETekst, FondSizeP, FondSizeAlt, Koduar, ImazhGrafikIPyetes) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")));
+        QVERIFY(q.prepare(QStringLiteral("INSERT INTO FondPyetjesh (NumerIDiPyetjes, "
+                                         "FashikulliGrupPyetjesh, NrIPyetjesNeFashikull, "
+                                         "Veshtiresia, PergjigjaESakte, PikePozitive, "
+                                         "PikeNegative, StrukturaEPyetjes, ImazhTekstIPyetes, "
+                                         "AlternativaATekst, AlternativaETekst, FondSizeP, "
+                                         "FondSizeAlt, Koduar, ImazhGrafikIPyetes) "
+                                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")));
         QByteArray png;
         {
             QImage img(4, 4, QImage::Format_RGB32);
@@ -140,8 +143,10 @@ void TestPaneliIFondit::lidhjaEVerteteMeTabelen()
             img.save(&b, "PNG");
         }
         const QVariantList rreshtat[] = {
-            { 17, "Farmakologji", 3, "M", "C", 2, 0, "TTTTT", "Cili antibiotik...", "Amoksicilina", "", 22, 18, "", png },
-            { 42, "Kardiologji", 9, "V", "B", 3, 1, "TTTTTT", "EKG tregon...", "Sinusal", "Flater", 20, 21, "K", QByteArray() },
+            { 17, "Farmakologji", 3, "M", "C", 2, 0, "TTTTT", "Cili antibiotik...", "Amoksicilina",
+                "", 22, 18, "", png },
+            { 42, "Kardiologji", 9, "V", "B", 3, 1, "TTTTTT", "EKG tregon...", "Sinusal", "Flater",
+                20, 21, "K", QByteArray() },
         };
         for (const QVariantList &r : rreshtat) {
             for (int i = 0; i < r.size(); ++i)
@@ -155,7 +160,9 @@ void TestPaneliIFondit::lidhjaEVerteteMeTabelen()
     PaneliIFondit paneli(k.monitor, k.teGjitha);
     QVERIFY(paneli.lidhMeSkedarin(skedari));
     QVERIFY(paneli.leviznNeTeParin());
-    auto t = [&](const char *emri) { return siTeShfaqur(teksti(k.monitor->findChild<QWidget *>(QString::fromLatin1(emri)))); };
+    auto t = [&](const char *emri) {
+        return siTeShfaqur(teksti(k.monitor->findChild<QWidget *>(QString::fromLatin1(emri))));
+    };
     QCOMPARE(t("LblNumerIDiPyetjes"), QStringLiteral("17"));
     QCOMPARE(t("TxtKapitulliNeDB"), QStringLiteral("Farmakologji"));
     QCOMPARE(t("TxtNrPyNeKap"), QStringLiteral("3"));
@@ -171,7 +178,8 @@ void TestPaneliIFondit::lidhjaEVerteteMeTabelen()
     QCOMPARE(grafika->pixmap().size(), QSize(4, 4));
 
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fshirja"));
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fshirja"));
         db.setDatabaseName(skedari);
         QVERIFY(db.open());
         QVERIFY(QSqlQuery(db).exec(QStringLiteral("DELETE FROM FondPyetjesh")));
@@ -199,7 +207,9 @@ void TestPaneliIFondit::inventari()
     QCOMPARE(kursori->property("recordSource").toString(), QStringLiteral("FondPyetjesh"));
     QCOMPARE(kursori->findChild<QLabel *>()->text(), QStringLiteral("Fondi i PYETJEVE"));
 
-    auto madhesia = [&](const char *emri) { return k.monitor->findChild<QWidget *>(QString::fromLatin1(emri))->size(); };
+    auto madhesia = [&](const char *emri) {
+        return k.monitor->findChild<QWidget *>(QString::fromLatin1(emri))->size();
+    };
     QCOMPARE(madhesia("TxtPyetjaTneDB"), QSize(225, 137));
     QCOMPARE(madhesia("PicPyetjaGneDB"), QSize(177, 145));
     for (int i = 1; i <= 5; ++i) {
@@ -219,7 +229,8 @@ void TestPaneliIFondit::inventari()
     const std::pair<const char *, const char *> butonat[] = {
         { "CmdAfishoNeNderfaqje", "Afishoje" },
         { "CmdNderoVendet2Alternativave", "Ndero vendet 2 alter. te cekuara" },
-        { "CmdShkartisRandomAlternativatPerTeGjithaPyetjetNeDB", "Shkartis random alternativat per te gjitha pyetjet" },
+        { "CmdShkartisRandomAlternativatPerTeGjithaPyetjetNeDB",
+            "Shkartis random alternativat per te gjitha pyetjet" },
         { "CmdKodoDB", "Kodo" },
         { "CmdCKodoDB", "CKodo" },
     };
@@ -235,15 +246,23 @@ void TestPaneliIFondit::inventari()
     auto *kapitulli = k.monitor->findChild<QPlainTextEdit *>(QStringLiteral("TxtKapitulliNeDB"));
     QCOMPARE(kapitulli->palette().color(QPalette::Text), QColor(255, 0, 255));
     QCOMPARE(kapitulli->palette().color(QPalette::Base), QColor(128, 255, 128));
-    QCOMPARE(k.monitor->findChild<QLabel *>(QStringLiteral("LblKoduar"))->palette().color(QPalette::WindowText), QColor(255, 128, 0));
-    QCOMPARE(k.monitor->findChild<QLineEdit *>(QStringLiteral("TxtPikePozitiveNeDB"))->font().pixelSize(), 13);
+    QCOMPARE(k.monitor->findChild<QLabel *>(QStringLiteral("LblKoduar"))
+                 ->palette()
+                 .color(QPalette::WindowText),
+        QColor(255, 128, 0));
+    QCOMPARE(k.monitor->findChild<QLineEdit *>(QStringLiteral("TxtPikePozitiveNeDB"))
+                 ->font()
+                 .pixelSize(),
+        13);
 
     // Everything stays inside its frame.
     for (QWidget *w : k.monitor->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        QVERIFY2(QRect(QPoint(), k.monitor->size()).contains(w->geometry()), qPrintable(w->objectName()));
+        QVERIFY2(QRect(QPoint(), k.monitor->size()).contains(w->geometry()),
+            qPrintable(w->objectName()));
 
     // The "All Fields" controls name a data source that does not exist and stay empty.
-    const char *teGjitha[] = { "TxtNrSiButoni", "FAlternativaESakte", "FPikePozitive", "FPikeNegative", "FKapitulli" };
+    const char *teGjitha[]
+        = { "TxtNrSiButoni", "FAlternativaESakte", "FPikePozitive", "FPikeNegative", "FKapitulli" };
     for (const char *emri : teGjitha) {
         auto *t = k.teGjitha->findChild<QLineEdit *>(QString::fromLatin1(emri));
         QVERIFY2(t, emri);
@@ -251,7 +270,8 @@ void TestPaneliIFondit::inventari()
         QVERIFY(t->text().isEmpty());
     }
     QVERIFY(k.teGjitha->findChild<QLabel *>(QStringLiteral("ImgPyetja"))->isHidden());
-    QCOMPARE(k.teGjitha->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Piket NEGATIVE"));
+    QCOMPARE(k.teGjitha->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+        QStringLiteral("Piket NEGATIVE"));
     QVERIFY(k.monitor->isHidden() && k.teGjitha->isHidden());
 }
 

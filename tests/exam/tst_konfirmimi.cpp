@@ -5,8 +5,8 @@
 #include "Grab.h"
 #include "PictureBox.h"
 #include "Sitja.h"
-#include "TextLabel.h"
 #include "Tekstet.h"
+#include "TextLabel.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -45,7 +45,8 @@ void TestKonfirmimi::paShenjimParalajmeron()
     QCOMPARE(t.dialogs.pyetura.size(), 1);
     const auto &k = t.dialogs.pyetura[0];
     QCOMPARE(k.titulli, QStringLiteral("Arta Hoxha"));
-    QCOMPARE(k.teksti, QStringLiteral("JEPNI PERGJIGJEN TUAJ PASTAJ KONFIRMONI, ose ZGJIDHNI PYETJE TJETER"));
+    QCOMPARE(k.teksti,
+        QStringLiteral("JEPNI PERGJIGJEN TUAJ PASTAJ KONFIRMONI, ose ZGJIDHNI PYETJE TJETER"));
     QCOMPARE(k.butonat, QMessageBox::StandardButtons(QMessageBox::Ok));
     // The warning changes nothing.
     QCOMPARE(t.s().PyetjaEHapur, 6);
@@ -62,7 +63,8 @@ void TestKonfirmimi::kerkesaPerFundJo()
     Sitja::kliko(t.forma.CmdKonfirmoj);
     QCOMPARE(t.dialogs.pyetura.size(), 1);
     QCOMPARE(t.dialogs.pyetura[0].titulli, QStringLiteral("K U J D E S !"));
-    QCOMPARE(t.dialogs.pyetura[0].teksti, QStringLiteral("DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?"));
+    QCOMPARE(t.dialogs.pyetura[0].teksti,
+        QStringLiteral("DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?"));
     QCOMPARE(t.dialogs.pyetura[0].butonat, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(t.dialogs.pyetura[0].parazgjedhur, QMessageBox::Yes);
     QVERIFY(!t.provimi.mbyllja());
@@ -289,8 +291,10 @@ void TestKonfirmimi::aktivizimiVetemNjeHere()
     QCOMPARE(t.forma.LblNjoftim->foreColor(), QColor(255, 255, 0));
     const QString njoftimi = t.forma.LblNjoftim->caption();
     QCOMPARE(njoftimi.count(QStringLiteral("\r\r")), 5);
-    QVERIFY(njoftimi.endsWith(QString(38, ' ') + QStringLiteral("J U   U R O J M E   S U K S E S ! ")));
-    QVERIFY(njoftimi.startsWith(QStringLiteral("Zgjidhni pyetjen duke klikuar mbi numrin përkatës. ")));
+    QVERIFY(
+        njoftimi.endsWith(QString(38, ' ') + QStringLiteral("J U   U R O J M E   S U K S E S ! ")));
+    QVERIFY(
+        njoftimi.startsWith(QStringLiteral("Zgjidhni pyetjen duke klikuar mbi numrin përkatës. ")));
     QVERIFY(njoftimi.contains(QStringLiteral("e saktë. Përgjigja konsiderohet")));
     grabToPng(&t.forma, QStringLiteral("njoftimi"));
     // Before any question is opened the clock stands still, ticks or not.

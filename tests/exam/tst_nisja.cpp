@@ -9,8 +9,8 @@
 #include "TextLabel.h"
 
 #include <QLocale>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using Koordinatat::nePiksel;
 
@@ -70,13 +70,15 @@ void TestNisja::kornizatNeNgjyrenEPikeve()
         const QColor c = ngjyraEPikeve(t.s().PikePozitive(t.s().Teza(i)));
         const QString rgb = QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
         const QString info = QStringLiteral("button %1").arg(i);
-        for (const QPoint p : { QPoint(b.left() - 5, b.top() - 5), QPoint(b.left() - 4, b.top() - 4),
-                 QPoint(b.right() + 5, b.bottom() + 5), QPoint(b.right() + 4, b.bottom() + 4),
-                 QPoint(b.center().x(), b.top() - 5), QPoint(b.left() - 5, b.center().y()),
-                 QPoint(b.center().x(), b.bottom() + 4), QPoint(b.right() + 5, b.center().y()) })
+        for (const QPoint p :
+            { QPoint(b.left() - 5, b.top() - 5), QPoint(b.left() - 4, b.top() - 4),
+                QPoint(b.right() + 5, b.bottom() + 5), QPoint(b.right() + 4, b.bottom() + 4),
+                QPoint(b.center().x(), b.top() - 5), QPoint(b.left() - 5, b.center().y()),
+                QPoint(b.center().x(), b.bottom() + 4), QPoint(b.right() + 5, b.center().y()) })
             QVERIFY2(rgbAt(img, p.x(), p.y()) == rgb, qPrintable(info));
-        for (const QPoint p : { QPoint(b.left() - 6, b.top() - 6), QPoint(b.left() - 3, b.top() - 3),
-                 QPoint(b.right() + 3, b.bottom() + 3), QPoint(b.right() + 6, b.bottom() + 6) })
+        for (const QPoint p :
+            { QPoint(b.left() - 6, b.top() - 6), QPoint(b.left() - 3, b.top() - 3),
+                QPoint(b.right() + 3, b.bottom() + 3), QPoint(b.right() + 6, b.bottom() + 6) })
             QVERIFY2(rgbAt(img, p.x(), p.y()) == QStringLiteral("0,0,0"), qPrintable(info));
     }
 }
@@ -100,7 +102,11 @@ void TestNisja::legjenda()
                     teksti |= QRect(x, y, 1, 1);
         QVERIFY2(teksti.isValid(), qPrintable(QString::number(k)));
         QVERIFY(teksti.left() >= 677 && teksti.left() <= 681);
-        QVERIFY2(teksti.top() >= y1 + 10 && teksti.top() <= y1 + 16, qPrintable(QStringLiteral("%1 %2 %3").arg(teksti.left()).arg(teksti.top() - y1).arg(teksti.bottom() - y1)));
+        QVERIFY2(teksti.top() >= y1 + 10 && teksti.top() <= y1 + 16,
+            qPrintable(QStringLiteral("%1 %2 %3")
+                           .arg(teksti.left())
+                           .arg(teksti.top() - y1)
+                           .arg(teksti.bottom() - y1)));
         QVERIFY(teksti.width() > 25); // the digit, the blank and the word
     }
     QCOMPARE(t.s().NgjyraPikeve(1), std::optional<Ngjyra>(Ngjyrat::Jeshile));
@@ -135,7 +141,8 @@ void TestNisja::alternativatDheData()
     QCOMPARE(t.s().AltTop(5), float(696));
     QCOMPARE(t.s().AltHeight(1), float(49));
     QCOMPARE(t.alt(0)->text(), QStringLiteral("  DUA TE LARGOHEM    E PERFUNDOVA PROVIMIN"));
-    QCOMPARE(t.forma.LblData->caption(), QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat));
+    QCOMPARE(t.forma.LblData->caption(),
+        QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat));
     for (int q = 1; q <= 50; ++q)
         QCOMPARE(t.s().NrAlternativave(q), q <= 16 && q != 5 && q != 15 ? 5 : 4);
 }

@@ -53,13 +53,15 @@ struct Stuhia
         : t(sitja)
         , rng(f)
         , fara(f)
-    {
-    }
+    { }
 
     void deshtoi(const QString &c)
     {
         if (gabimi.isEmpty())
-            gabimi = QStringLiteral("seed %1, event %2 (%3): %4").arg(fara).arg(ngjarje).arg(fundit, c);
+            gabimi = QStringLiteral("seed %1, event %2 (%3): %4")
+                         .arg(fara)
+                         .arg(ngjarje)
+                         .arg(fundit, c);
     }
 
     int sekondat()
@@ -106,7 +108,8 @@ struct Stuhia
             fundit = QStringLiteral("close request");
             const bool mbyll = t.forma.close();
             if (mbyll != t.provimi.mbyllja())
-                deshtoi(QStringLiteral("the window closed while the exam ran, or refused to close after it"));
+                deshtoi(QStringLiteral(
+                    "the window closed while the exam ran, or refused to close after it"));
         }
         if (t.kodiIDaljes)
             doli = true;
@@ -136,7 +139,8 @@ struct Stuhia
             const QString c = t.pyetja(k)->text();
             const int n = s.NrAlternativave(s.Teza(k));
             const bool numri = c == QString::number(k);
-            const bool germa = c.size() == 1 && c[0] >= QLatin1Char('A') && c[0].unicode() < 'A' + n;
+            const bool germa
+                = c.size() == 1 && c[0] >= QLatin1Char('A') && c[0].unicode() < 'A' + n;
             if (!numri && !germa)
                 return deshtoi(QStringLiteral("button %1 reads \"%2\"").arg(k).arg(c));
             // The answers are exactly the confirmed ones, last one winning; the answer in flight
@@ -146,7 +150,9 @@ struct Stuhia
                 ? QString::number(k)
                 : konfirmuar[static_cast<std::size_t>(k)];
             if (!neAjer && c != pritur)
-                return deshtoi(QStringLiteral("button %1 reads \"%2\", confirmed \"%3\"").arg(k).arg(c, pritur));
+                return deshtoi(QStringLiteral("button %1 reads \"%2\", confirmed \"%3\"")
+                                   .arg(k)
+                                   .arg(c, pritur));
         }
         // The clock never goes up and never skips.
         const int sek = sekondat();
@@ -166,15 +172,21 @@ struct Stuhia
                 if (konfirmuar[static_cast<std::size_t>(k)] == s.PergjigjaESakte(s.Teza(k)))
                     piket += s.PikePozitive(s.Teza(k));
             if (s.PiketEGrumbulluara != piket || s.PiketMaksimale != 99)
-                return deshtoi(QStringLiteral("score %1 of %2, expected %3 of 99").arg(s.PiketEGrumbulluara).arg(s.PiketMaksimale).arg(piket));
-            const QString p = TekstNumer::tekstDecimal(std::floor(piket / 99 * 10000) / 100) + QLatin1Char('%');
+                return deshtoi(QStringLiteral("score %1 of %2, expected %3 of 99")
+                                   .arg(s.PiketEGrumbulluara)
+                                   .arg(s.PiketMaksimale)
+                                   .arg(piket));
+            const QString p
+                = TekstNumer::tekstDecimal(std::floor(piket / 99 * 10000) / 100) + QLatin1Char('%');
             if (t.forma.LblRezNePerqindje->caption() != p || t.forma.LblRezNePerqindje->isHidden())
-                return deshtoi(QStringLiteral("percentage %1, expected %2").arg(t.forma.LblRezNePerqindje->caption(), p));
+                return deshtoi(QStringLiteral("percentage %1, expected %2")
+                                   .arg(t.forma.LblRezNePerqindje->caption(), p));
             for (int j = 0; j <= 5; ++j)
                 if (!t.alt(j)->isHidden())
                     return deshtoi(QStringLiteral("answer button %1 shown over the result").arg(j));
             if (!t.forma.LblZgjidhniPyTj->isHidden() || !t.forma.CmdKonfirmoj->isHidden())
-                return deshtoi(QStringLiteral("the flight's notice or the confirm button over the result"));
+                return deshtoi(
+                    QStringLiteral("the flight's notice or the confirm button over the result"));
             siperfaqjaPasMbylljes = t.forma.siperfaqja().image();
             for (int k = 1; k <= 50; ++k)
                 vendetPasMbylljes << t.pyetja(k)->pos();
@@ -215,7 +227,9 @@ void TestStuhia::stuhia()
                 const ExamState &s = t.forma.gjendja();
                 const QString germa = QString(QChar('A' + s.AlternativaEZgjedhur - 1));
                 if (s.AlternativaEZgjedhur < 1 || s.GermaEZgjedhur != germa)
-                    st.deshtoi(QStringLiteral("flight of answer button %1 with letter \"%2\"").arg(s.AlternativaEZgjedhur).arg(s.GermaEZgjedhur));
+                    st.deshtoi(QStringLiteral("flight of answer button %1 with letter \"%2\"")
+                                   .arg(s.AlternativaEZgjedhur)
+                                   .arg(s.GermaEZgjedhur));
                 st.konfirmuar[static_cast<std::size_t>(s.PyetjaEHapur)] = germa;
             }
             if (st.rng.bounded(100) < 4) {
@@ -236,7 +250,8 @@ void TestStuhia::stuhia()
                 st.tik();
                 st.kontrollo();
             }
-            t.dialogs.pergjigjet = { st.rng.bounded(100) < 15 ? QMessageBox::Yes : QMessageBox::No };
+            t.dialogs.pergjigjet
+                = { st.rng.bounded(100) < 15 ? QMessageBox::Yes : QMessageBox::No };
         };
         for (int e = 0; e < NgjarjePerFare && !st.doli && st.gabimi.isEmpty(); ++e) {
             ++st.ngjarje;

@@ -40,7 +40,8 @@ QFont fonti(double pike)
 void TestTekstetPershtaten::fontetJaneTeVertetat()
 {
     // Measurements mean something only with the design's metric-compatible fonts installed.
-    for (const QString &f : { Koordinatat::Arial, Koordinatat::ArialNarrow, Koordinatat::ArialRounded }) {
+    for (const QString &f :
+        { Koordinatat::Arial, Koordinatat::ArialNarrow, Koordinatat::ArialRounded }) {
         QFont font(f);
         font.setPixelSize(20);
         QCOMPARE(QFontInfo(font).family(), f);
@@ -56,7 +57,8 @@ void TestTekstetPershtaten::pyetjetPershtaten()
         const QRect r = fm.boundingRect(QRect(0, 0, GjeresiaENjoftimit, 100000),
             Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, s.Pyetja(q));
         QVERIFY2(r.width() <= GjeresiaENjoftimit && r.height() <= LartesiaEDukshme,
-            qPrintable(QStringLiteral("question %1: %2 x %3").arg(q).arg(r.width()).arg(r.height())));
+            qPrintable(
+                QStringLiteral("question %1: %2 x %3").arg(q).arg(r.width()).arg(r.height())));
     }
 }
 
@@ -69,10 +71,14 @@ void TestTekstetPershtaten::alternativatPershtaten()
         const int n = static_cast<int>(s.StrukturaEPyetjes(q).size()) - 1;
         for (int j = 1; j <= n; ++j) {
             const QString &t = s.Alternativat(q, j);
-            const QRect r = fm.boundingRect(QRect(0, 0, GjeresiaEAlternatives, 100000),
-                Qt::TextWordWrap | Qt::AlignCenter, t);
+            const QRect r = fm.boundingRect(
+                QRect(0, 0, GjeresiaEAlternatives, 100000), Qt::TextWordWrap | Qt::AlignCenter, t);
             QVERIFY2(r.width() <= GjeresiaEAlternatives && r.height() <= LartesiaEAlternatives,
-                qPrintable(QStringLiteral("question %1, alternative %2: %3 x %4").arg(q).arg(j).arg(r.width()).arg(r.height())));
+                qPrintable(QStringLiteral("question %1, alternative %2: %3 x %4")
+                               .arg(q)
+                               .arg(j)
+                               .arg(r.width())
+                               .arg(r.height())));
             // No word is so long that wrapping at blanks would have to break it.
             for (const QString &fjala : t.split(QLatin1Char(' '), Qt::SkipEmptyParts))
                 QVERIFY(fm.horizontalAdvance(fjala) <= GjeresiaEAlternatives);

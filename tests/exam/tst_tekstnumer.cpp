@@ -56,16 +56,26 @@ void TestTekstNumer::tekstDecimal_data()
     QTest::addColumn<double>("v");
     QTest::addColumn<QString>("ndaresi");
     QTest::addColumn<QString>("teksti");
-    QTest::newRow("whole") << 100.0 << "." << "100";
-    QTest::newRow("no trailing zeros") << 50.5 << "." << "50.5";
-    QTest::newRow("two decimals") << 66.66 << "." << "66.66";
-    QTest::newRow("comma locale") << 66.66 << "," << "66,66";
-    QTest::newRow("zero") << 0.0 << "." << "0";
-    QTest::newRow("negative zero") << -0.0 << "." << "0";
-    QTest::newRow("negative") << -300.0 << "." << "-300";
-    QTest::newRow("one hundredth") << 1.01 << "." << "1.01";
-    QTest::newRow("large whole number") << 1e16 << "." << "10000000000000000";
-    QTest::newRow("small") << 0.0001 << "." << "0.0001";
+    QTest::newRow("whole") << 100.0 << "."
+                           << "100";
+    QTest::newRow("no trailing zeros") << 50.5 << "."
+                                       << "50.5";
+    QTest::newRow("two decimals") << 66.66 << "."
+                                  << "66.66";
+    QTest::newRow("comma locale") << 66.66 << ","
+                                  << "66,66";
+    QTest::newRow("zero") << 0.0 << "."
+                          << "0";
+    QTest::newRow("negative zero") << -0.0 << "."
+                                   << "0";
+    QTest::newRow("negative") << -300.0 << "."
+                              << "-300";
+    QTest::newRow("one hundredth") << 1.01 << "."
+                                   << "1.01";
+    QTest::newRow("large whole number") << 1e16 << "."
+                                        << "10000000000000000";
+    QTest::newRow("small") << 0.0001 << "."
+                           << "0.0001";
 }
 
 void TestTekstNumer::tekstDecimal()
@@ -112,10 +122,18 @@ void TestTekstNumer::oraKalimet_data()
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("sek");
     QTest::addColumn<QString>("pas");
-    QTest::newRow("start") << "60:" << "00" << "59:59";
-    QTest::newRow("minute boundary") << "10:" << "00" << "9:59";
-    QTest::newRow("ten seconds") << "9:" << "10" << "9:09";
-    QTest::newRow("last second") << "0:" << "01" << "0:00";
+    QTest::newRow("start") << "60:"
+                           << "00"
+                           << "59:59";
+    QTest::newRow("minute boundary") << "10:"
+                                     << "00"
+                                     << "9:59";
+    QTest::newRow("ten seconds") << "9:"
+                                 << "10"
+                                 << "9:09";
+    QTest::newRow("last second") << "0:"
+                                 << "01"
+                                 << "0:00";
 }
 
 void TestTekstNumer::oraKalimet()

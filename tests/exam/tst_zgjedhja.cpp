@@ -2,11 +2,11 @@
 
 #include "FlatButton.h"
 #include "Grab.h"
+#include "Koordinatat.h"
 #include "PictureBox.h"
 #include "Sitja.h"
-#include "TextLabel.h"
-#include "Koordinatat.h"
 #include "Tekstet.h"
+#include "TextLabel.h"
 
 #include <QTest>
 #include <QTimer>
@@ -139,7 +139,8 @@ void TestZgjedhja::rishenjimiIPergjigjes()
     t.pyetja(k)->setText(titulli);
     Sitja::kliko(t.pyetja(k));
     for (int j = 0; j <= 5; ++j)
-        QCOMPARE(t.alt(j)->backColor(), shenjuar && j == shenjuar ? QColor(0, 192, 0) : QColor(Qt::white));
+        QCOMPARE(t.alt(j)->backColor(),
+            shenjuar && j == shenjuar ? QColor(0, 192, 0) : QColor(Qt::white));
     QCOMPARE(t.s().GermaEZgjedhur, shenjuar ? QString(QChar('A' + shenjuar - 1)) : QString());
     if (shenjuar)
         QCOMPARE(t.s().AlternativaEZgjedhur, shenjuar);
@@ -234,13 +235,16 @@ void TestZgjedhja::mbylljaPaAsgje()
     Sitja::kliko(t.pyetja(2)); // opened, never answered
     t.s().ProvimiPerfundoi = Po;
     t.provimi.PerfundoProvimin();
-    const QImage img = kontrolloMbylljen(t, QStringLiteral("0%"), QStringLiteral("mbyllja-pa-pergjigje"));
+    const QImage img
+        = kontrolloMbylljen(t, QStringLiteral("0%"), QStringLiteral("mbyllja-pa-pergjigje"));
     QCOMPARE(t.pyetja(2)->backColor(), QColor(255, 255, 0));
     QCOMPARE(t.pyetja(3)->backColor(), QColor(255, 128, 128));
     for (int i : { 1, 13, 25, 26, 50 }) {
         const QRect r = rreshti(i);
         QVERIFY2(sa(img, r, Qt::yellow) > 0, qPrintable(QString::number(i))); // the "_"
-        QCOMPARE(sa(img, r, QColor(0, 255, 0)) + sa(img, r, QColor(0, 0, 255)) + sa(img, r, QColor(255, 0, 255)), 0);
+        QCOMPARE(sa(img, r, QColor(0, 255, 0)) + sa(img, r, QColor(0, 0, 255))
+                + sa(img, r, QColor(255, 0, 255)),
+            0);
         QVERIFY(sa(img, r, Qt::white) > 20);
         QCOMPARE(t.s().PergjigjetEDhena(i), QStringLiteral("_"));
     }
@@ -253,7 +257,8 @@ void TestZgjedhja::mbylljaMeTeGjithaSakte()
         t.pyetja(k)->setText(t.eSakta(k));
     t.s().ProvimiPerfundoi = Po;
     t.provimi.PerfundoProvimin();
-    const QImage img = kontrolloMbylljen(t, QStringLiteral("100%"), QStringLiteral("mbyllja-te-gjitha-sakte"));
+    const QImage img
+        = kontrolloMbylljen(t, QStringLiteral("100%"), QStringLiteral("mbyllja-te-gjitha-sakte"));
     QCOMPARE(t.s().PiketEGrumbulluara, 99.0);
     for (int i : { 1, 2, 3, 24, 25, 26, 27, 49, 50 }) {
         const int p = t.s().PikePozitive(t.s().Teza(i));
@@ -276,11 +281,14 @@ void TestZgjedhja::mbylljaMePerzierje()
     t.s().ProvimiPerfundoi = Po;
     t.provimi.PerfundoProvimin();
     const int p = t.s().PikePozitive(t.s().Teza(4));
-    const QString pritur = QStringLiteral("%1%").arg(QString::number(std::floor(p / 99.0 * 10000) / 100));
+    const QString pritur
+        = QStringLiteral("%1%").arg(QString::number(std::floor(p / 99.0 * 10000) / 100));
     const QImage img = kontrolloMbylljen(t, pritur, QStringLiteral("mbyllja-perzier"));
     QVERIFY(sa(img, rreshti(4), Koordinatat::qngjyra(Ngjyrat::ePikeve(p))) > 5);
     const QRect gabim = rreshti(30);
-    QCOMPARE(sa(img, gabim, QColor(0, 255, 0)) + sa(img, gabim, QColor(0, 0, 255)) + sa(img, gabim, QColor(255, 0, 255)), 0);
+    QCOMPARE(sa(img, gabim, QColor(0, 255, 0)) + sa(img, gabim, QColor(0, 0, 255))
+            + sa(img, gabim, QColor(255, 0, 255)),
+        0);
     QCOMPARE(sa(img, QRect(510, gabim.top(), 80, gabim.height()), Qt::white), 0); // no points
     QCOMPARE(t.s().PergjigjetEDhena(30), t.eGabuar(30));
 }

@@ -23,10 +23,13 @@ void TestDritarjaReale::mbuloEkraninEPlote()
     QVERIFY2(x.startProgram(QStringLiteral(PROVIMI_EXE), &gabim), qPrintable(gabim));
     const QString id = x.waitForWindow();
     QVERIFY2(!id.isEmpty(), qPrintable(x.programOutput()));
-    const QString gjeometria = x.xdotool({ QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id });
-    QVERIFY2(gjeometria.contains(QLatin1String("X=0\n")) && gjeometria.contains(QLatin1String("Y=0\n")),
+    const QString gjeometria
+        = x.xdotool({ QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id });
+    QVERIFY2(
+        gjeometria.contains(QLatin1String("X=0\n")) && gjeometria.contains(QLatin1String("Y=0\n")),
         qPrintable(gjeometria));
-    QVERIFY2(gjeometria.contains(QLatin1String("WIDTH=1280")) && gjeometria.contains(QLatin1String("HEIGHT=1024")),
+    QVERIFY2(gjeometria.contains(QLatin1String("WIDTH=1280"))
+            && gjeometria.contains(QLatin1String("HEIGHT=1024")),
         qPrintable(gjeometria));
     // Only one visible window of the program.
     const QString teGjitha = x.xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -34,7 +37,10 @@ void TestDritarjaReale::mbuloEkraninEPlote()
     QCOMPARE(teGjitha.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 1);
 
     QImage ekrani;
-    QTRY_VERIFY_WITH_TIMEOUT((ekrani = x.screenshot(), !ekrani.isNull() && ekrani.pixelColor(650, 538) == QColor(0, 255, 0)), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (ekrani = x.screenshot(),
+            !ekrani.isNull() && ekrani.pixelColor(650, 538) == QColor(0, 255, 0)),
+        10000);
     QCOMPARE(ekrani.size(), QSize(1280, 1024));
     QCOMPARE(ekrani.pixelColor(1270, 1010), QColor(Qt::black));
     // The first question button in the grid, pink, at the top of the window: no title bar

@@ -66,7 +66,8 @@ QString familjaE(Inventari::Familja f)
 
 QString emri(const char *e, int i)
 {
-    return i == Inventari::PaIndeks ? QString::fromLatin1(e) : QStringLiteral("%1(%2)").arg(QLatin1String(e)).arg(i);
+    return i == Inventari::PaIndeks ? QString::fromLatin1(e)
+                                    : QStringLiteral("%1(%2)").arg(QLatin1String(e)).arg(i);
 }
 } // namespace
 
@@ -106,7 +107,8 @@ void TestForma::butonatSiNeDizajn()
     }
     QCOMPARE(sa, 51 + 6 + 2);
     QCOMPARE(m_f->CmdZgjidhPyetjen(7)->objectName(), QStringLiteral("CmdZgjidhPyetjen(7)"));
-    QCOMPARE(m_f->CmdAlternativa(0)->text(), QStringLiteral("  DUA TE LARGOHEM    E PERFUNDOVA PROVIMIN"));
+    QCOMPARE(m_f->CmdAlternativa(0)->text(),
+        QStringLiteral("  DUA TE LARGOHEM    E PERFUNDOVA PROVIMIN"));
     QCOMPARE(m_f->CmdAlternativa(0)->font().pixelSize(), 11);
     QCOMPARE(m_f->CmdEND->text(), QStringLiteral("P o   l a r g o h e m ! "));
     QCOMPARE(m_f->CmdAlternativa(2)->text(), QStringLiteral("Teksti i alternativës së dytë "));
@@ -219,8 +221,11 @@ void TestForma::fytyraEButonitEshteENgjyresMePrecize()
 {
     m_f->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_f));
-    const QColor te[] = { QColor(255, 128, 128), QColor(0, 192, 0), QColor(255, 255, 0), QColor(1, 2, 3) };
-    auto rgb = [](const QColor &c) { return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue()); };
+    const QColor te[]
+        = { QColor(255, 128, 128), QColor(0, 192, 0), QColor(255, 255, 0), QColor(1, 2, 3) };
+    auto rgb = [](const QColor &c) {
+        return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+    };
     m_f->CmdZgjidhPyetjen(1)->move(300, 300); // clear of buttons 2 to 50, still at (0, 0)
     for (const QColor &c : te) {
         m_f->CmdZgjidhPyetjen(1)->setBackColor(c);

@@ -29,13 +29,15 @@ namespace {
 QPoint butoni(int i)
 {
     const int c = (i - 1) % 5 + 1, r = (i - 1) / 5;
-    return { static_cast<int>(std::floor(730 + 1.5 * 33 * c + 0.5)), static_cast<int>(std::floor(200 + 1.7 * 33 * r + 0.5)) };
+    return { static_cast<int>(std::floor(730 + 1.5 * 33 * c + 0.5)),
+        static_cast<int>(std::floor(200 + 1.7 * 33 * r + 0.5)) };
 }
 QPoint qendra(int i)
 {
     return butoni(i) + QPoint(16, 16);
 }
-const QPoint Alternativa[] = { { 700, 716 }, { 336, 496 }, { 336, 551 }, { 336, 607 }, { 336, 663 }, { 336, 719 } };
+const QPoint Alternativa[]
+    = { { 700, 716 }, { 336, 496 }, { 336, 551 }, { 336, 607 }, { 336, 663 }, { 336, 719 } };
 const QPoint Konfirmoj { 700, 552 };
 const QPoint Largohem { 700, 502 };
 
@@ -78,8 +80,10 @@ void TestSitjaReale::sitja()
         return false;
     };
     auto kutia = [&](const QString &titulli) {
-        return m_x.xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                               QStringLiteral("^%1$").arg(QRegularExpression::escape(titulli)) })
+        return m_x
+            .xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                QStringLiteral("--name"),
+                QStringLiteral("^%1$").arg(QRegularExpression::escape(titulli)) })
             .section(QLatin1Char('\n'), 0, 0);
     };
     auto pergjigjuKutise = [&](const QString &titulli, const QString &tasti) {
@@ -105,11 +109,13 @@ void TestSitjaReale::sitja()
         // The flight ends with the answer buttons back in place and blank, and the question
         // button still green with its letter.
         return prit([&] {
-            return ngjyra(butoni(i) + faqja) == Hapur && sa(e, QRect(80, 205, 240, 40), Bardhe) > 50;
+            return ngjyra(butoni(i) + faqja) == Hapur
+                && sa(e, QRect(80, 205, 240, 40), Bardhe) > 50;
         });
     };
 
-    QVERIFY(prit([&] { return ngjyra(butoni(1) + faqja) == Roze && ngjyra(butoni(50) + faqja) == Roze; }));
+    QVERIFY(prit(
+        [&] { return ngjyra(butoni(1) + faqja) == Roze && ngjyra(butoni(50) + faqja) == Roze; }));
 
     // Open question 1, mark A, confirm.
     m_x.click(qendra(1).x(), qendra(1).y());
@@ -120,15 +126,19 @@ void TestSitjaReale::sitja()
 
     // Question 2 with B; question 3 only opened.
     m_x.click(qendra(2).x(), qendra(2).y());
-    QVERIFY(prit([&] { return ngjyra(butoni(2) + faqja) == Hapur && ngjyra(butoni(1) + faqja) == Verdhe; }));
+    QVERIFY(prit(
+        [&] { return ngjyra(butoni(2) + faqja) == Hapur && ngjyra(butoni(1) + faqja) == Verdhe; }));
     m_x.click(Alternativa[2].x(), Alternativa[2].y());
     QVERIFY(konfirmoDhePrit(2));
     m_x.click(qendra(3).x(), qendra(3).y());
-    QVERIFY(prit([&] { return ngjyra(butoni(3) + faqja) == Hapur && ngjyra(butoni(2) + faqja) == Verdhe; }));
+    QVERIFY(prit(
+        [&] { return ngjyra(butoni(3) + faqja) == Hapur && ngjyra(butoni(2) + faqja) == Verdhe; }));
 
     // Re-open question 1: A is marked again; change it to C.
     m_x.click(qendra(1).x(), qendra(1).y());
-    QVERIFY(prit([&] { return ngjyra(butoni(1) + faqja) == Hapur && ngjyra({ 56, 480 }) == Hapur; }));
+    QVERIFY(prit([&] {
+        return ngjyra(butoni(1) + faqja) == Hapur && ngjyra({ 56, 480 }) == Hapur;
+    }));
     m_x.click(Alternativa[3].x(), Alternativa[3].y());
     QVERIFY(prit([&] { return ngjyra({ 56, 592 }) == Hapur && ngjyra({ 56, 480 }) == Bardhe; }));
     QVERIFY(konfirmoDhePrit(1));
@@ -137,18 +147,21 @@ void TestSitjaReale::sitja()
     m_x.click(qendra(4).x(), qendra(4).y());
     QVERIFY(prit([&] { return ngjyra(butoni(4) + faqja) == Hapur; }));
     m_x.click(Konfirmoj.x(), Konfirmoj.y());
-    QVERIFY2(pergjigjuKutise(QStringLiteral("Emri Mbiemri"), QStringLiteral("Return")), "no warning box");
+    QVERIFY2(pergjigjuKutise(QStringLiteral("Emri Mbiemri"), QStringLiteral("Return")),
+        "no warning box");
     QVERIFY(m_x.programRunning());
 
     // The end request: No, then again and Yes.
     m_x.click(Alternativa[0].x(), Alternativa[0].y());
     QVERIFY(prit([&] { return ngjyra({ 646, 694 }) == Hapur; }));
     m_x.click(Konfirmoj.x(), Konfirmoj.y());
-    QVERIFY2(pergjigjuKutise(QStringLiteral("K U J D E S !"), QStringLiteral("Escape")), "no end-request box");
+    QVERIFY2(pergjigjuKutise(QStringLiteral("K U J D E S !"), QStringLiteral("Escape")),
+        "no end-request box");
     ekrani();
     QCOMPARE(ngjyra({ 646, 534 }), QColor(0, 255, 0)); // still running: the confirm button stands
     m_x.click(Konfirmoj.x(), Konfirmoj.y());
-    QVERIFY2(pergjigjuKutise(QStringLiteral("K U J D E S !"), QStringLiteral("Return")), "no end-request box");
+    QVERIFY2(pergjigjuKutise(QStringLiteral("K U J D E S !"), QStringLiteral("Return")),
+        "no end-request box");
 
     // The closing screen: the percentage in red, the listing, the buttons moved with their
     // black number boxes, the leave button in light yellow.

@@ -13,7 +13,8 @@ QString XSession::whyUnavailable()
 {
     for (const char *tool : { "Xvfb", "xdotool" })
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            return QStringLiteral("%1 is not installed (scripts/install-deps.sh installs it)").arg(QLatin1String(tool));
+            return QStringLiteral("%1 is not installed (scripts/install-deps.sh installs it)")
+                .arg(QLatin1String(tool));
     return {};
 }
 
@@ -54,7 +55,8 @@ bool XSession::start(QSize screen, QString *error)
     m_xvfb.start(QStringLiteral("Xvfb"),
         { m_display, QStringLiteral("-screen"), QStringLiteral("0"),
             QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-            QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-dpi"), QStringLiteral("96") });
+            QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-dpi"),
+            QStringLiteral("96") });
     if (!m_xvfb.waitForStarted(5000)) {
         *error = QStringLiteral("Xvfb did not start: ") + m_xvfb.errorString();
         return false;
@@ -65,7 +67,8 @@ bool XSession::start(QSize screen, QString *error)
         if (xdotool({ QStringLiteral("getmouselocation") }, 2000).contains(QLatin1String("x:")))
             return true;
         if (m_xvfb.state() == QProcess::NotRunning) {
-            *error = QStringLiteral("Xvfb ended at once: ") + QString::fromLocal8Bit(m_xvfb.readAll());
+            *error
+                = QStringLiteral("Xvfb ended at once: ") + QString::fromLocal8Bit(m_xvfb.readAll());
             return false;
         }
         QThread::msleep(50);
@@ -117,8 +120,8 @@ QString XSession::waitForWindow(int timeoutMs)
 
 void XSession::click(int x, int y)
 {
-    xdotool({ QStringLiteral("mousemove"), QString::number(x), QString::number(y), QStringLiteral("click"),
-        QStringLiteral("1") });
+    xdotool({ QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+        QStringLiteral("click"), QStringLiteral("1") });
 }
 
 QImage XSession::screenshot()
