@@ -1,9 +1,11 @@
 #include "PictureBox.h"
 
+#include "Beveli.h"
+
 #include <QPainter>
 
 namespace {
-constexpr int Kufiri = 2;
+constexpr int Kufiri = Beveli::Trashesia;
 }
 
 PictureBox::PictureBox(QWidget *parent)
@@ -59,16 +61,7 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.fillRect(r, m_backColor);
     QRect brenda = r;
     if (m_border) {
-        const int w = r.width();
-        const int h = r.height();
-        p.fillRect(0, 0, w, 1, QColor(160, 160, 160));
-        p.fillRect(0, 0, 1, h, QColor(160, 160, 160));
-        p.fillRect(1, 1, w - 2, 1, QColor(105, 105, 105));
-        p.fillRect(1, 1, 1, h - 2, QColor(105, 105, 105));
-        p.fillRect(0, h - 1, w, 1, QColor(255, 255, 255));
-        p.fillRect(w - 1, 0, 1, h, QColor(255, 255, 255));
-        p.fillRect(1, h - 2, w - 2, 1, QColor(227, 227, 227));
-        p.fillRect(w - 2, 1, 1, h - 2, QColor(227, 227, 227));
+        Bevelet::IFundosur.vizato(p, r);
         brenda.adjust(Kufiri, Kufiri, -Kufiri, -Kufiri);
     }
     if (m_picture.isNull())

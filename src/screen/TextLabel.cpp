@@ -1,5 +1,7 @@
 #include "TextLabel.h"
 
+#include "Beveli.h"
+
 #include "Koordinatat.h"
 
 #include <QFontMetrics>
@@ -105,17 +107,7 @@ void TextLabel::paintEvent(QPaintEvent *)
         p.fillRect(r, m_backColor);
     QRect kuti = r;
     if (m_border) {
-        // Sunken edge: dark above and left, light below and right.
-        const int w = r.width();
-        const int h = r.height();
-        p.fillRect(0, 0, w, 1, QColor(160, 160, 160));
-        p.fillRect(0, 0, 1, h, QColor(160, 160, 160));
-        p.fillRect(1, 1, w - 2, 1, QColor(105, 105, 105));
-        p.fillRect(1, 1, 1, h - 2, QColor(105, 105, 105));
-        p.fillRect(0, h - 1, w, 1, QColor(255, 255, 255));
-        p.fillRect(w - 1, 0, 1, h, QColor(255, 255, 255));
-        p.fillRect(1, h - 2, w - 2, 1, QColor(227, 227, 227));
-        p.fillRect(w - 2, 1, 1, h - 2, QColor(227, 227, 227));
+        Bevelet::IFundosur.vizato(p, r);
         kuti.adjust(TrashesiaEKufirit, TrashesiaEKufirit, -TrashesiaEKufirit, -TrashesiaEKufirit);
     }
     if (m_caption.isEmpty())

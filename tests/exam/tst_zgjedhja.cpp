@@ -207,16 +207,6 @@ QImage kontrolloMbylljen(Sitja &t, const QString &perqindja, const QString &emri
     return img;
 }
 
-// Pixels of an exact colour inside a rectangle of the grab.
-int sa(const QImage &img, const QRect &r, const QColor &c)
-{
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += img.pixelColor(x, y) == c;
-    return n;
-}
-
 // The band of the listing where row i stands.
 QRect rreshti(int i)
 {
@@ -241,11 +231,11 @@ void TestZgjedhja::mbylljaPaAsgje()
     QCOMPARE(t.pyetja(3)->backColor(), QColor(255, 128, 128));
     for (int i : { 1, 13, 25, 26, 50 }) {
         const QRect r = rreshti(i);
-        QVERIFY2(sa(img, r, Qt::yellow) > 0, qPrintable(QString::number(i))); // the "_"
-        QCOMPARE(sa(img, r, QColor(0, 255, 0)) + sa(img, r, QColor(0, 0, 255))
-                + sa(img, r, QColor(255, 0, 255)),
+        QVERIFY2(pixelsOf(img, r, Qt::yellow) > 0, qPrintable(QString::number(i))); // the "_"
+        QCOMPARE(pixelsOf(img, r, QColor(0, 255, 0)) + pixelsOf(img, r, QColor(0, 0, 255))
+                + pixelsOf(img, r, QColor(255, 0, 255)),
             0);
-        QVERIFY(sa(img, r, Qt::white) > 20);
+        QVERIFY(pixelsOf(img, r, Qt::white) > 20);
         QCOMPARE(t.s().PergjigjetEDhena(i), QStringLiteral("_"));
     }
 }
@@ -264,10 +254,10 @@ void TestZgjedhja::mbylljaMeTeGjithaSakte()
         const int p = t.s().PikePozitive(t.s().Teza(i));
         const QRect r = rreshti(i);
         const QColor c = Koordinatat::qngjyra(Ngjyrat::ePikeve(p));
-        QVERIFY2(sa(img, r, c) > 5, qPrintable(QString::number(i)));
+        QVERIFY2(pixelsOf(img, r, c) > 5, qPrintable(QString::number(i)));
         // The points column carries "p pikë".
         const QRect piket(i <= 25 ? 260 : 510, r.top(), 80, r.height());
-        QVERIFY(sa(img, piket, Qt::white) > 10);
+        QVERIFY(pixelsOf(img, piket, Qt::white) > 10);
         QCOMPARE(t.s().PiketEFituara(i), QString::number(p));
     }
 }
@@ -284,12 +274,12 @@ void TestZgjedhja::mbylljaMePerzierje()
     const QString pritur
         = QStringLiteral("%1%").arg(QString::number(std::floor(p / 99.0 * 10000) / 100));
     const QImage img = kontrolloMbylljen(t, pritur, QStringLiteral("mbyllja-perzier"));
-    QVERIFY(sa(img, rreshti(4), Koordinatat::qngjyra(Ngjyrat::ePikeve(p))) > 5);
+    QVERIFY(pixelsOf(img, rreshti(4), Koordinatat::qngjyra(Ngjyrat::ePikeve(p))) > 5);
     const QRect gabim = rreshti(30);
-    QCOMPARE(sa(img, gabim, QColor(0, 255, 0)) + sa(img, gabim, QColor(0, 0, 255))
-            + sa(img, gabim, QColor(255, 0, 255)),
+    QCOMPARE(pixelsOf(img, gabim, QColor(0, 255, 0)) + pixelsOf(img, gabim, QColor(0, 0, 255))
+            + pixelsOf(img, gabim, QColor(255, 0, 255)),
         0);
-    QCOMPARE(sa(img, QRect(510, gabim.top(), 80, gabim.height()), Qt::white), 0); // no points
+    QCOMPARE(pixelsOf(img, QRect(510, gabim.top(), 80, gabim.height()), Qt::white), 0); // no points
     QCOMPARE(t.s().PergjigjetEDhena(30), t.eGabuar(30));
 }
 

@@ -1,6 +1,8 @@
-// A whole sitting through the real window on its own X server, as a candidate sits it: real
-// mouse and keyboard events at the layout's pixel positions, colours read from screenshots.
+// A whole sitting through the real window on its own X server with no window manager, as a
+// candidate sits it: one window without a title bar covering the whole screen, real mouse and
+// keyboard events at the layout's pixel positions, colours read from screenshots.
 
+#include "Grab.h"
 #include "XSession.h"
 
 #include <QElapsedTimer>
@@ -43,14 +45,6 @@ const QPoint Largohem { 700, 502 };
 
 const QColor Roze(255, 128, 128), Hapur(0, 192, 0), Verdhe(255, 255, 0), Bardhe(255, 255, 255);
 
-int sa(const QImage &img, const QRect &r, const QColor &c)
-{
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += img.pixelColor(x, y) == c;
-    return n;
-}
 } // namespace
 
 void TestSitjaReale::initTestCase()
@@ -60,6 +54,14 @@ void TestSitjaReale::initTestCase()
     QVERIFY2(m_x.startProgram(QStringLiteral(PROVIMI_EXE), &gabim), qPrintable(gabim));
     m_dritarja = m_x.waitForWindow();
     QVERIFY2(!m_dritarja.isEmpty(), qPrintable(m_x.programOutput()));
+    const QString g = m_x.xdotool(
+        { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), m_dritarja });
+    QVERIFY2(g.contains(QLatin1String("X=0\n")) && g.contains(QLatin1String("Y=0\n"))
+            && g.contains(QLatin1String("WIDTH=1280")) && g.contains(QLatin1String("HEIGHT=1024")),
+        qPrintable(g));
+    const QString teGjitha = m_x.xdotool({ QStringLiteral("search"),
+        QStringLiteral("--onlyvisible"), QStringLiteral("--class"), QStringLiteral("provimi") });
+    QCOMPARE(teGjitha.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 1);
 }
 
 void TestSitjaReale::sitja()
@@ -110,7 +112,7 @@ void TestSitjaReale::sitja()
         // button still green with its letter.
         return prit([&] {
             return ngjyra(butoni(i) + faqja) == Hapur
-                && sa(e, QRect(80, 205, 240, 40), Bardhe) > 50;
+                && pixelsOf(e, QRect(80, 205, 240, 40), Bardhe) > 50;
         });
     };
 
@@ -165,9 +167,9 @@ void TestSitjaReale::sitja()
 
     // The closing screen: the percentage in red, the listing, the buttons moved with their
     // black number boxes, the leave button in light yellow.
-    QVERIFY(prit([&] { return sa(e, QRect(616, 200, 161, 57), QColor(255, 0, 0)) > 30; }));
-    QVERIFY(sa(e, QRect(100, 190, 240, 470), Bardhe) > 500);
-    QVERIFY(sa(e, QRect(350, 190, 240, 470), Verdhe) > 20);
+    QVERIFY(prit([&] { return pixelsOf(e, QRect(616, 200, 161, 57), QColor(255, 0, 0)) > 30; }));
+    QVERIFY(pixelsOf(e, QRect(100, 190, 240, 470), Bardhe) > 500);
+    QVERIFY(pixelsOf(e, QRect(350, 190, 240, 470), Verdhe) > 20);
     QCOMPARE(ngjyra(butoni(1) + QPoint(5, 5) + faqja), Verdhe);
     QCOMPARE(ngjyra(butoni(5) + QPoint(5, 5) + faqja), Roze);
     QCOMPARE(ngjyra(butoni(1) + QPoint(5, 5) - QPoint(14, 14)), QColor(Qt::black));
@@ -176,7 +178,11 @@ void TestSitjaReale::sitja()
 
     // The leave button ends the program with status 0.
     m_x.click(Largohem.x(), Largohem.y());
-    QCOMPARE(m_x.waitForExit(10000), 0);
+    const int kodi = m_x.waitForExit(10000);
+    QVERIFY2(kodi == 0,
+        qPrintable(QStringLiteral("exit status %1; the program said:\n%2")
+                       .arg(kodi)
+                       .arg(m_x.programOutput())));
 }
 
 int main(int argc, char *argv[])

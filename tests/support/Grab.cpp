@@ -22,3 +22,13 @@ QString rgbAt(const QImage &img, int x, int y)
     const QColor c = img.pixelColor(x, y);
     return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
 }
+
+int pixelsOf(const QImage &img, const QRect &r, const QColor &c)
+{
+    int n = 0;
+    const QRect e = r.intersected(img.rect());
+    for (int y = e.top(); y <= e.bottom(); ++y)
+        for (int x = e.left(); x <= e.right(); ++x)
+            n += img.pixelColor(x, y) == c;
+    return n;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -10,6 +12,9 @@ QImage grabWindow(QWidget *w);
 
 // The same, also written as build/screens/<name>.png for a person to look at.
 QImage grabToPng(QWidget *w, const QString &name);
+
+// How many pixels inside a rectangle of an image have exactly this colour.
+int pixelsOf(const QImage &img, const QRect &r, const QColor &c);
 
 // The colour of one pixel as red, green, blue, for readable comparisons.
 QString rgbAt(const QImage &img, int x, int y);
