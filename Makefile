@@ -43,7 +43,7 @@ test-asan: deps
 bench: deps
 	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build build-release -j $(JOBS) --target bench_all
-	@bench/run.sh build-release
+	@bench/run.sh build-release/bench
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

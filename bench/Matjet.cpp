@@ -41,6 +41,13 @@ struct Sitja
     }
 };
 
+// What the handler changed is repainted and sent to the screen, as the event loop does after
+// every click.
+void paraqit()
+{
+    QApplication::processEvents();
+}
+
 template<typename F>
 double ms(F &&f)
 {
@@ -58,16 +65,22 @@ int main(int argc, char *argv[])
     const int Here = 25;
 
     Sitja s;
-    std::vector<double> pyetja, alternativa, fluturimi, mbyllja;
+    std::vector<double> pyetjaEFtohte, pyetja, alternativa, fluturimi, mbyllja;
+    // The first opening of each question also renders its glyphs for the first time.
+    for (int i = 1; i <= 50; ++i)
+        pyetjaEFtohte.push_back(ms([&] {
+            s.provimi.CmdZgjidhPyetjen_Click(i);
+            paraqit();
+        }));
     for (int n = 0; n < Here; ++n) {
         const int i = 1 + (n * 7) % 50;
         pyetja.push_back(ms([&] {
             s.provimi.CmdZgjidhPyetjen_Click(i);
-            s.forma.repaint();
+            paraqit();
         }));
         alternativa.push_back(ms([&] {
             s.provimi.CmdAlternativa_Click(1 + n % 4);
-            s.forma.repaint();
+            paraqit();
         }));
         if (n < 10)
             fluturimi.push_back(ms([&] { s.provimi.CmdKonfirmoj_Click(); }));
@@ -78,7 +91,7 @@ int main(int argc, char *argv[])
         mbyllja.push_back(ms([&] {
             m.forma.gjendja().ProvimiPerfundoi = QStringLiteral("po");
             m.provimi.PerfundoProvimin();
-            m.forma.repaint();
+            paraqit();
         }));
     }
     std::printf(

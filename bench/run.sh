@@ -2,7 +2,7 @@
 # Runs the benchmark on its own X server: start-up to the first frame and peak memory of the
 # exam program against a bare Qt window, side by side, then the timings inside the program.
 set -euo pipefail
-dir=${1:?usage: bench/run.sh BUILD_DIR}
+dir=${1:?usage: bench/run.sh DIR_OF_THE_BENCH_PROGRAMS}
 runs=${RUNS:-15}
 size=${SCREEN:-1920x1080}
 

@@ -6,10 +6,14 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
+
 using Koordinatat::nePiksel;
 
 namespace {
-constexpr int Hapi = 64; // the image grows in steps of this many pixels
+// A drawing beyond what was reserved widens the image by at least this much, so that a stray
+// drawing does not cost one reallocation per pixel row.
+constexpr int Hapi = 128;
 }
 
 DrawingSurface::DrawingSurface(QWidget *owner)
@@ -27,19 +31,25 @@ void DrawingSurface::setFontSize(double pike)
     m_font.setPixelSize(Koordinatat::pikeNePiksel(pike));
 }
 
+void DrawingSurface::rezervo(const QRect &zona)
+{
+    if (m_zona.contains(zona))
+        return;
+    const QRect e = m_zona.isEmpty() ? zona : m_zona.united(zona);
+    QImage i(e.size(), QImage::Format_RGB32);
+    i.fill(Qt::black);
+    if (!m_image.isNull()) {
+        QPainter p(&i);
+        p.drawImage(m_zona.topLeft() - e.topLeft(), m_image);
+    }
+    m_image = std::move(i);
+    m_zona = e;
+}
+
 void DrawingSurface::siguroHapesire(const QRect &r)
 {
-    const int w = std::max(m_image.width(), (r.right() + Hapi) / Hapi * Hapi);
-    const int h = std::max(m_image.height(), (r.bottom() + Hapi) / Hapi * Hapi);
-    if (w == m_image.width() && h == m_image.height())
-        return;
-    QImage e(w, h, QImage::Format_RGB32);
-    e.fill(Qt::black);
-    if (!m_image.isNull()) {
-        QPainter p(&e);
-        p.drawImage(0, 0, m_image);
-    }
-    m_image = std::move(e);
+    if (!m_zona.contains(r))
+        rezervo(r.adjusted(-Hapi, -Hapi, Hapi, Hapi).intersected(QRect(0, 0, 1 << 14, 1 << 14)));
 }
 
 void DrawingSurface::fillPixels(const QRect &r, const QColor &c)
@@ -49,7 +59,7 @@ void DrawingSurface::fillPixels(const QRect &r, const QColor &c)
         return;
     siguroHapesire(e);
     QPainter p(&m_image);
-    p.fillRect(e, c);
+    p.fillRect(e.translated(-m_zona.topLeft()), c);
     m_owner->update(e);
 }
 
@@ -98,6 +108,7 @@ void DrawingSurface::print(const QString &teksti)
     if (!e.isEmpty()) {
         siguroHapesire(e);
         QPainter p(&m_image);
+        p.translate(-m_zona.topLeft());
         p.setFont(m_font);
         p.setPen(m_foreColor);
         p.drawText(QPointF(nePiksel(m_current.x()), nePiksel(m_current.y()) + fm.ascent()), teksti);
@@ -114,6 +125,7 @@ void DrawingSurface::endLine()
 
 void DrawingSurface::paint(QPainter &p, const QRect &zona) const
 {
-    if (!m_image.isNull())
-        p.drawImage(zona.topLeft(), m_image, zona);
+    const QRect e = zona.intersected(m_zona);
+    if (!e.isEmpty())
+        p.drawImage(e.topLeft(), m_image, e.translated(-m_zona.topLeft()));
 }

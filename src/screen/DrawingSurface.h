@@ -11,7 +11,8 @@ class QWidget;
 
 // The window's persistent drawing: what is drawn goes into a backing image that the window only
 // copies to the screen, so frames and the result stay across covering, hiding and resizing and
-// lie under every child control. The image grows to what is drawn rather than to the screen.
+// lie under every child control. The image covers only the part of the window drawn on, not
+// the whole screen.
 //
 // It keeps the drawing state of a classic form: line width, fore colour, a current drawing
 // position that rectangles leave at their second corner and printing advances, and a font size.
@@ -48,9 +49,14 @@ public:
     double lineHeight() const;
     double textWidth(const QString &teksti) const;
 
+    // Makes room for drawings in this area in one step; what is drawn elsewhere makes room
+    // for itself.
+    void rezervo(const QRect &zona);
+
     // Copies the drawing to the screen.
     void paint(QPainter &p, const QRect &zona) const;
     const QImage &image() const { return m_image; }
+    QRect zona() const { return m_zona; } // the part of the window the image covers
 
 private:
     void siguroHapesire(const QRect &r);
@@ -58,6 +64,7 @@ private:
 
     QWidget *m_owner;
     QImage m_image;
+    QRect m_zona;
     QFont m_font;
     double m_fontSize = 0;
     int m_drawWidth = 1;

@@ -135,8 +135,11 @@ void FormProvimi::ndertoKontrollet()
 
     Picture1 = pikture(this, "Picture1", { 0, 0, 247, 80 }, Pikturat::logo());
     Picture1->setAutoSize(true);
-    m_picPyG31 = pikture(this, "PicPyG(31)", { 32, 160, 592, 265 }, Pikturat::pyetja31());
-    m_picPyG32 = pikture(this, "PicPyG(32)", { 112, 184, 428, 236 }, Pikturat::pyetja32());
+    // The question pictures are drawn when first shown: most sittings start without them.
+    m_picPyG31 = pikture(this, "PicPyG(31)", { 32, 160, 592, 265 }, QImage());
+    m_picPyG31->setPicture(&Pikturat::pyetja31);
+    m_picPyG32 = pikture(this, "PicPyG(32)", { 112, 184, 428, 236 }, QImage());
+    m_picPyG32->setPicture(&Pikturat::pyetja32);
     for (PictureBox *p : { m_picPyG31, m_picPyG32 }) {
         p->setAutoSize(true);
         p->hide();

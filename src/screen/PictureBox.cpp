@@ -12,8 +12,30 @@ PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
 { }
 
+QImage PictureBox::picture() const
+{
+    vizatoNeseDuhet();
+    return m_picture;
+}
+
+void PictureBox::setPicture(std::function<QImage()> vizatimi)
+{
+    m_picture = QImage();
+    m_vizatimi = std::move(vizatimi);
+    update();
+}
+
+void PictureBox::vizatoNeseDuhet() const
+{
+    if (!m_vizatimi)
+        return;
+    m_picture = m_vizatimi();
+    m_vizatimi = nullptr;
+}
+
 void PictureBox::setPicture(const QImage &p)
 {
+    m_vizatimi = nullptr;
     m_picture = p;
     pershtatMadhesine();
     update();
@@ -47,7 +69,7 @@ void PictureBox::setStretch(bool s)
 
 void PictureBox::pershtatMadhesine()
 {
-    if (!m_autoSize || m_picture.isNull())
+    if (!m_autoSize || m_vizatimi || m_picture.isNull())
         return;
     const int k = m_border ? 2 * Kufiri : 0;
     resize(m_picture.width() + k, m_picture.height() + k);
@@ -64,6 +86,7 @@ void PictureBox::paintEvent(QPaintEvent *)
         Bevelet::IFundosur.vizato(p, r);
         brenda.adjust(Kufiri, Kufiri, -Kufiri, -Kufiri);
     }
+    vizatoNeseDuhet();
     if (m_picture.isNull())
         return;
     if (m_stretch) {

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 // A picture box or image of the exam window: it holds a picture that can be cleared, shown at
 // its own size (optionally sizing the box to it) or stretched to the box, over an optional
 // back colour and inside an optional sunken single-line border.
@@ -15,8 +17,10 @@ class PictureBox final : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    QImage picture() const { return m_picture; }
+    QImage picture() const;
     void setPicture(const QImage &p);
+    // A picture drawn only when it is first needed, for one that starts hidden.
+    void setPicture(std::function<QImage()> vizatimi);
     void clearPicture() { setPicture(QImage()); }
 
     void setBackColor(const QColor &c); // an invalid colour leaves the background unpainted
@@ -34,7 +38,10 @@ protected:
 private:
     void pershtatMadhesine();
 
-    QImage m_picture;
+    void vizatoNeseDuhet() const;
+
+    mutable QImage m_picture;
+    mutable std::function<QImage()> m_vizatimi;
     QColor m_backColor;
     bool m_border = false;
     bool m_autoSize = false;
