@@ -109,8 +109,8 @@ void Provimi::Form_Load()
     // Room for the frames and the legend in one step.
     d.rezervo(QRect(QPoint(nePiksel(LegjendaX), nePiksel(GrilaY0 - KufiriIKornizes)),
         QPoint(nePiksel(GrilaX0 + HapiIKolones * W * ButonaNeRresht + W + KufiriIKornizes) + 1,
-            nePiksel(GrilaY0 + HapiIRreshtit * H * (ExamState::PyetjeNeFond / ButonaNeRresht - 1) + H
-                + KufiriIKornizes)
+            nePiksel(GrilaY0 + HapiIRreshtit * H * (ExamState::PyetjeNeFond / ButonaNeRresht - 1)
+                + H + KufiriIKornizes)
                 + 1)));
     double x = GrilaX0;
     double y = GrilaY0;

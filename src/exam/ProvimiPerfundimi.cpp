@@ -80,7 +80,8 @@ void Provimi::AfishoRezultatin()
     d.setFontSize(FontiIRezultatit);
     // Room for the headings, the two columns and the number boxes in one step.
     d.rezervo(QRect(QPoint(0, static_cast<int>(TitujtY)),
-        QPoint(d.zona().right(), ListaY + static_cast<int>((s.NrPyetjeve / 2 + 1) * d.lineHeight()))));
+        QPoint(
+            d.zona().right(), ListaY + static_cast<int>((s.NrPyetjeve / 2 + 1) * d.lineHeight()))));
     d.setCurrentX(0);
     d.setCurrentY(TitujtY);
     d.print(QString(10, QLatin1Char(' ')) + Tekstet::TitulliRezultatit);

@@ -14,7 +14,7 @@ namespace {
 // A drawing beyond what was reserved widens the image by at least this much, so that a stray
 // drawing does not cost one reallocation per pixel row.
 constexpr int Hapi = 128;
-}
+} // namespace
 
 DrawingSurface::DrawingSurface(QWidget *owner)
     : m_owner(owner)
