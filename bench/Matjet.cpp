@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <valgrind/callgrind.h>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -72,6 +73,15 @@ int main(int argc, char *argv[])
             s.provimi.CmdZgjidhPyetjen_Click(i);
             paraqit();
         }));
+    if (qEnvironmentVariableIsSet("PROFILI")) {
+        CALLGRIND_START_INSTRUMENTATION;
+        for (int n = 0; n < 100; ++n) {
+            s.provimi.CmdZgjidhPyetjen_Click(1 + (n * 7) % 50);
+            paraqit();
+        }
+        CALLGRIND_STOP_INSTRUMENTATION;
+        return 0;
+    }
     for (int n = 0; n < Here; ++n) {
         const int i = 1 + (n * 7) % 50;
         pyetja.push_back(ms([&] {

@@ -30,11 +30,13 @@ void Provimi::ngjyrosButonatEPyetjeve()
 
 void Provimi::CmdZgjidhPyetjen_Click(int i)
 {
-    m_f.PicPyG(31)->hide();
-    m_f.PicPyG(32)->hide();
-    m_f.LblNjoftim->hide();
-    if (s.ProvimiPerfundoi == Po)
+    // Once the exam has closed, a question click only clears the question area.
+    if (s.ProvimiPerfundoi == Po) {
+        m_f.PicPyG(31)->hide();
+        m_f.PicPyG(32)->hide();
+        m_f.LblNjoftim->hide();
         return;
+    }
 
     // The first question opened starts the countdown.
     if (!m_f.Timer1->isActive()) {
@@ -47,15 +49,19 @@ void Provimi::CmdZgjidhPyetjen_Click(int i)
     butoni->setTag(Tekstet::Lexuar);
     m_f.LblNjoftim->setFontSize(s.FondSizeP(q));
     m_f.LblNjoftim->setCaption(s.Pyetja(q));
-    if (s.StrukturaEPyetjes(q).startsWith(QLatin1Char('G'))) {
-        if (PictureBox *p = m_f.PicPyG(q)) {
-            p->show();
-            // Shown at once, without letting a tick or a click run in the middle of opening.
-            p->repaint();
-        }
-        m_f.LblNjoftim->hide();
-    } else {
-        m_f.LblNjoftim->show();
+    // A picture question shows its picture instead of the text. Each control ends in the state
+    // it must have without passing through another, so nothing that stays on screen is
+    // repainted for nothing.
+    const bool sipasFotos = s.StrukturaEPyetjes(q).startsWith(QLatin1Char('G'));
+    PictureBox *foto = sipasFotos ? m_f.PicPyG(q) : nullptr;
+    for (int g : { 31, 32 })
+        if (m_f.PicPyG(g) != foto)
+            m_f.PicPyG(g)->hide();
+    m_f.LblNjoftim->setVisible(!sipasFotos);
+    if (foto) {
+        foto->show();
+        // Shown at once, without letting a tick or a click run in the middle of opening.
+        foto->repaint();
     }
     m_f.LblNjoftim->move(m_f.LblNjoftim->x(), LartesiaENjoftimit);
     m_f.LblZgjidhniPyTj->hide();
@@ -67,20 +73,25 @@ void Provimi::CmdZgjidhPyetjen_Click(int i)
     m_f.ImgPyetjaX->clearPicture();
     m_f.CmdKonfirmoj->show();
 
+    // The question's alternatives, fresh and unmarked; the leave alternative keeps its own
+    // visibility.
     for (int j = 1; j <= ExamState::AlternativaTeShumta; ++j) {
         FlatButton *a = m_f.CmdAlternativa(j);
-        a->hide();
-        m_f.LblGermaEAlt(j)->hide();
+        const bool eKaPyetja = j <= s.NrAlternativave(q);
+        if (!eKaPyetja) {
+            a->hide();
+            m_f.LblGermaEAlt(j)->hide();
+        }
         a->setFontSize(s.FondSizeAlt(q));
         a->setText(s.Alternativat(q, j));
         a->setBackColor(Qt::white);
         m_f.LblGermaEAlt(j)->setForeColor(Qt::white);
+        if (eKaPyetja) {
+            a->show();
+            m_f.LblGermaEAlt(j)->show();
+        }
     }
     m_f.CmdAlternativa(0)->setBackColor(Qt::white);
-    for (int j = s.NrAlternativave(q); j >= 1; --j) {
-        m_f.CmdAlternativa(j)->show();
-        m_f.LblGermaEAlt(j)->show();
-    }
 
     // An answered question shows its confirmed letter marked again, ready to be confirmed
     // again or replaced. A caption with a numeric value is still the position number.

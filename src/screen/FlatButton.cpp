@@ -22,9 +22,12 @@ void FlatButton::setBackColor(const QColor &c)
 
 void FlatButton::setFontSize(double pike)
 {
-    m_fontSize = pike;
     QFont f = font();
-    f.setPixelSize(Koordinatat::pikeNePiksel(pike));
+    const int px = Koordinatat::pikeNePiksel(pike);
+    if (pike == m_fontSize && f.pixelSize() == px)
+        return;
+    m_fontSize = pike;
+    f.setPixelSize(px);
     setFont(f);
 }
 

@@ -209,9 +209,13 @@ void FormProvimi::shfaqMaksimizuar()
 
 void FormProvimi::paintEvent(QPaintEvent *e)
 {
+    // Only the parts that changed: the bounding rectangle of two distant controls would cover
+    // most of the window.
     QPainter p(this);
-    p.fillRect(e->rect(), Qt::black);
-    m_siperfaqja.paint(p, e->rect());
+    for (const QRect &r : e->region()) {
+        p.fillRect(r, Qt::black);
+        m_siperfaqja.paint(p, r);
+    }
 }
 
 void FormProvimi::closeEvent(QCloseEvent *e)

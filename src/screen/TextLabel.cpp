@@ -31,6 +31,8 @@ void TextLabel::setCaption(const QString &c)
 
 void TextLabel::setForeColor(const QColor &c)
 {
+    if (c == m_foreColor)
+        return;
     m_foreColor = c;
     update();
 }
@@ -71,9 +73,12 @@ void TextLabel::setCaptionAlignment(Qt::Alignment a)
 
 void TextLabel::setFontSize(double pike)
 {
-    m_fontSize = pike;
     QFont f = font();
-    f.setPixelSize(Koordinatat::pikeNePiksel(pike));
+    const int px = Koordinatat::pikeNePiksel(pike);
+    if (pike == m_fontSize && f.pixelSize() == px)
+        return;
+    m_fontSize = pike;
+    f.setPixelSize(px);
     setFont(f);
     pershtatMadhesine();
     update();
