@@ -10,8 +10,9 @@ n=$((150 + $$ % 50))
 while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
 Xvfb :$n -screen 0 ${size}x24 -nolisten tcp -dpi 96 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=:$n QT_QPA_PLATFORM=xcb
+rt=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true; rm -rf "$rt"' EXIT
+export DISPLAY=:$n QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$rt
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
 
 median() { sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
