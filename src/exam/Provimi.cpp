@@ -183,9 +183,11 @@ void Provimi::Form_Activate()
     m_f.LblNjoftim->setCaption(Tekstet::njoftimi());
     m_f.LblNjoftim->setBorder(false);
     m_f.LblNjoftim->show();
-    // Without a question-bank database this fails, and the exam goes on regardless.
-    try {
-        if (m_f.Paneli)
-            m_f.Paneli->leviznNeTeParin();
-    } catch (...) { }
+    // Without a question-bank database this fails, and the exam goes on regardless. The
+    // panel may still be waiting for the first frame; then it moves once it stands.
+    m_f.meTePaneli([](PaneliIFondit &paneli) {
+        try {
+            paneli.leviznNeTeParin();
+        } catch (...) { }
+    });
 }

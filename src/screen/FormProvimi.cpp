@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 using namespace Koordinatat;
 
 namespace {
@@ -172,8 +174,10 @@ void FormProvimi::ndertoKontrollet()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     Timer1->setTimerType(Qt::PreciseTimer);
+}
 
-    // The question-bank panel's two frames, hidden for the whole run.
+void FormProvimi::ndertoPanelin()
+{
     FrmAllFieldsFondiNeFokus = new QGroupBox(QStringLiteral("All Fields"), this);
     FrmAllFieldsFondiNeFokus->setObjectName(QStringLiteral("FrmAllFieldsFondiNeFokus"));
     FrmAllFieldsFondiNeFokus->setGeometry(832, 456, 489, 457);
@@ -188,7 +192,24 @@ void FormProvimi::ndertoKontrollet()
     pal.setColor(QPalette::WindowText, Qt::black);
     FrmMonitorAllDBFields->setPalette(pal);
     FrmMonitorAllDBFields->hide();
-    Paneli = new PaneliIFondit(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
+    m_paneli = new PaneliIFondit(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
+    for (const auto &f : std::exchange(m_pritjaEPanelit, {}))
+        f(*m_paneli);
+}
+
+PaneliIFondit *FormProvimi::paneli()
+{
+    if (!m_paneli)
+        ndertoPanelin();
+    return m_paneli;
+}
+
+void FormProvimi::meTePaneli(std::function<void(PaneliIFondit &)> f)
+{
+    if (m_paneli)
+        f(*m_paneli);
+    else
+        m_pritjaEPanelit.push_back(std::move(f));
 }
 
 PictureBox *FormProvimi::PicPyG(int i) const
@@ -215,6 +236,11 @@ void FormProvimi::paintEvent(QPaintEvent *e)
     for (const QRect &r : e->region()) {
         p.fillRect(r, Qt::black);
         m_siperfaqja.paint(p, r);
+    }
+    // The first frame is painted: the hidden panel follows when the event loop is free again.
+    if (!m_paneli && !m_paneliIPlanifikuar) {
+        m_paneliIPlanifikuar = true;
+        QTimer::singleShot(0, this, [this] { paneli(); });
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class FlatButton;
 class LineControl;
@@ -17,9 +18,10 @@ class TextLabel;
 class PaneliIFondit;
 
 // The one exam window. It holds every control of the design from creation to the end of the
-// program (none is created or destroyed later), the exam state, and the persistent drawing
-// surface under the controls. It has no exam behaviour of its own: the exam's handlers (see
-// Provimi) connect to its controls, change them by the names below and draw on its surface.
+// program (only the hidden question-bank panel comes a moment later), the exam state, and the
+// persistent drawing surface under the controls. It has no exam behaviour of its own: the exam's
+// handlers (see Provimi) connect to its controls, change them by the names below and draw on its
+// surface.
 //
 // Controls are reached by their design names; arrays by their design indices, e.g.
 // CmdZgjidhPyetjen(7), CmdAlternativa(0), LblGermaEAlt(4), PicPyG(31). Each control carries
@@ -72,9 +74,16 @@ public:
     PictureBox *ImgPyetjaX = nullptr;
     LineControl *Line1 = nullptr;
     QTimer *Timer1 = nullptr;
+
+    // The question-bank panel and its two frames are hidden for the whole run, so they are
+    // built only once the first frame is on screen (or earlier, when paneli() is asked for
+    // them): the window opens without waiting for controls nobody sees. Until then the two
+    // frame pointers are null.
     QGroupBox *FrmAllFieldsFondiNeFokus = nullptr;
     QGroupBox *FrmMonitorAllDBFields = nullptr;
-    PaneliIFondit *Paneli = nullptr; // the hidden question-bank panel inside the two frames
+    PaneliIFondit *paneli();
+    // Runs f on the panel as soon as it stands: at once if it already does.
+    void meTePaneli(std::function<void(PaneliIFondit &)> f);
 
 signals:
     // The window became active; the first time is the exam's activation.
@@ -88,6 +97,7 @@ protected:
 
 private:
     void ndertoKontrollet();
+    void ndertoPanelin();
 
     ExamState m_gjendja;
     DrawingSurface m_siperfaqja;
@@ -96,4 +106,7 @@ private:
     std::array<TextLabel *, 6> m_germat {};
     PictureBox *m_picPyG31 = nullptr;
     PictureBox *m_picPyG32 = nullptr;
+    PaneliIFondit *m_paneli = nullptr;
+    bool m_paneliIPlanifikuar = false;
+    std::vector<std::function<void(PaneliIFondit &)>> m_pritjaEPanelit;
 };

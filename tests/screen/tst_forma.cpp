@@ -7,6 +7,7 @@
 #include "Inventari.h"
 #include "Koordinatat.h"
 #include "LineControl.h"
+#include "PaneliIFondit.h"
 #include "PictureBox.h"
 #include "TextLabel.h"
 
@@ -27,6 +28,7 @@ private slots:
     void butonatSiNeDizajn();
     void etiketatSiNeDizajn();
     void piktureVijaKohematesi();
+    void paneliPasKornizesSePare();
     void renditjaSipasLlojit();
     void fytyraEButonitEshteENgjyresMePrecize();
     void titulliMbeshtjellet();
@@ -193,12 +195,43 @@ void TestForma::piktureVijaKohematesi()
     QVERIFY(!m_f->Timer1->isActive());
     QCOMPARE(m_f->Timer1->timerType(), Qt::PreciseTimer);
 
+    m_f->paneli(); // built on demand, or once the first frame is on screen
     QVERIFY(m_f->FrmAllFieldsFondiNeFokus->isHidden());
     QVERIFY(m_f->FrmMonitorAllDBFields->isHidden());
     QCOMPARE(m_f->FrmAllFieldsFondiNeFokus->geometry(), QRect(832, 456, 489, 457));
     QCOMPARE(m_f->FrmMonitorAllDBFields->geometry(), QRect(800, 408, 537, 553));
     QCOMPARE(m_f->FrmAllFieldsFondiNeFokus->title(), QStringLiteral("All Fields"));
     QCOMPARE(m_f->FrmMonitorAllDBFields->title(), QStringLiteral("DataBase (Monitorim / Editim) "));
+}
+
+void TestForma::paneliPasKornizesSePare()
+{
+    // Nothing of the hidden panel is built before the window is on screen; what waits for the
+    // panel runs once, when it stands, and later requests run at once.
+    QVERIFY(!m_f->FrmAllFieldsFondiNeFokus);
+    int pritur = 0;
+    PaneliIFondit *iPritur = nullptr;
+    m_f->meTePaneli([&](PaneliIFondit &p) {
+        ++pritur;
+        iPritur = &p;
+        QVERIFY(!p.leviznNeTeParin()); // no database: fails quietly
+    });
+    QCOMPARE(pritur, 0);
+    m_f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_f));
+    QTRY_VERIFY(m_f->FrmAllFieldsFondiNeFokus);
+    QVERIFY(m_f->FrmMonitorAllDBFields);
+    QCOMPARE(pritur, 1);
+    QCOMPARE(iPritur, m_f->paneli());
+    QVERIFY(m_f->FrmMonitorAllDBFields->isHidden());
+    QCOMPARE(m_f->FrmMonitorAllDBFields->findChild<QWidget *>(QStringLiteral("TxtKapitulliNeDB"))
+                 ->parentWidget(),
+        m_f->FrmMonitorAllDBFields);
+    int menjehere = 0;
+    m_f->meTePaneli([&](PaneliIFondit &) { ++menjehere; });
+    QCOMPARE(menjehere, 1);
+    QTest::qWait(20);
+    QCOMPARE(pritur, 1);
 }
 
 void TestForma::renditjaSipasLlojit()
