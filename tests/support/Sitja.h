@@ -3,13 +3,17 @@
 #include "ExamState.h"
 #include "FlatButton.h"
 #include "FormProvimi.h"
+#include "Grab.h"
 #include "Provimi.h"
 #include "ScriptedDialogs.h"
+#include "TextLabel.h"
 
 #include <QDate>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
+#include <cmath>
 #include <optional>
 
 // One sitting on the live window with its seams fixed: a known seed, a known date, scripted
@@ -56,6 +60,18 @@ struct Sitja
     }
     FlatButton *pyetja(int k) { return forma.CmdZgjidhPyetjen(k); }
     FlatButton *alt(int j) { return forma.CmdAlternativa(j); }
+    QString ora() const { return forma.LblMin->caption() + forma.LblSek->caption(); }
+    void vendosOren(const QString &min, const QString &sek)
+    {
+        forma.LblMin->setCaption(min);
+        forma.LblSek->setCaption(sek);
+    }
+    // The exam closed as the end request closes it.
+    void mbyll()
+    {
+        s().ProvimiPerfundoi = Po;
+        provimi.PerfundoProvimin();
+    }
 
     // A click as the candidate makes it: only on a control that is shown and enabled.
     static bool kliko(FlatButton *b)
@@ -76,5 +92,46 @@ struct Sitja
     }
     QString eSakta(int k) { return s().PergjigjaESakte(s().Teza(k)); }
     QString eGabuar(int k) { return eSakta(k) == "A" ? "B" : "A"; }
-    static int indeksiI(const QString &germa) { return germa[0].unicode() - 'A' + 1; }
+    // Opens question k and marks alternative j.
+    void shenjo(int k, int j)
+    {
+        kliko(pyetja(k));
+        kliko(alt(j));
+    }
+
+    // The closing screen: the answer area gone, the percentage shown, and each question button
+    // moved 5 right and 5 down from its grid place, with its number in white in a black
+    // 15-pixel box touching its upper left corner. Returns the grab, also written as <emri>.png.
+    QImage kontrolloMbylljen(const QString &perqindja, const QString &emri)
+    {
+        [&] {
+            QVERIFY(provimi.mbyllja());
+            QCOMPARE(s().ProvimiPerfundoi, Po);
+            QVERIFY(!forma.Timer1->isActive());
+            for (int j = 0; j <= 5; ++j)
+                QVERIFY(alt(j)->isHidden() && forma.LblGermaEAlt(j)->isHidden());
+            QVERIFY(forma.CmdKonfirmoj->isHidden() && forma.LblZgjidhniPyTj->isHidden());
+            QVERIFY(forma.LblNjoftim->isHidden());
+            QVERIFY(!forma.CmdEND->isHidden() && !forma.LblRezNePerqindje->isHidden());
+            QCOMPARE(forma.LblRezNePerqindje->caption(), perqindja);
+        }();
+        const QImage img = grabToPng(&forma, emri);
+        for (int i = 1; i <= 50; ++i) {
+            const int c = (i - 1) % 5 + 1, r = (i - 1) / 5;
+            const QPoint p = pyetja(i)->pos();
+            [&] {
+                QVERIFY(std::abs(p.x() - 5 - (730 + 1.5 * 33 * c)) <= 0.5);
+                QVERIFY(std::abs(p.y() - 5 - (200 + 1.7 * 33 * r)) <= 0.5);
+                int bardhe = 0;
+                for (int y = p.y() - 15; y < p.y(); ++y)
+                    for (int x = p.x() - 15; x < p.x(); ++x) {
+                        const QColor n = img.pixelColor(x, y);
+                        QVERIFY(n == Qt::black || n == Qt::white);
+                        bardhe += n == Qt::white;
+                    }
+                QVERIFY2(bardhe > 5, qPrintable(QString::number(i)));
+            }();
+        }
+        return img;
+    }
 };
