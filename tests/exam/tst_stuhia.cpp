@@ -34,8 +34,8 @@ constexpr int NgjarjePerFare = 3000;
 struct Stuhia
 {
     Sitja &t;
-    QRandomGenerator rng;
     quint32 fara;
+    QRandomGenerator rng { fara };
     std::array<QString, 51> konfirmuar {}; // what the storm saw fly onto each button
     long ngjarje = 0;
     QString fundit; // the last event, for the failure message
@@ -51,17 +51,15 @@ struct Stuhia
 
     Stuhia(Sitja &sitja, quint32 f)
         : t(sitja)
-        , rng(f)
         , fara(f)
     { }
 
     void deshtoi(const QString &c)
     {
         if (gabimi.isEmpty())
-            gabimi = QStringLiteral("seed %1, event %2 (%3): %4")
-                         .arg(fara)
-                         .arg(ngjarje)
-                         .arg(fundit, c);
+            gabimi
+                = QString::asprintf("seed %u, event %ld (%s): ", fara, ngjarje, qPrintable(fundit))
+                + c;
     }
 
     int sekondat()
@@ -146,9 +144,7 @@ struct Stuhia
             // The answers are exactly the confirmed ones, last one winning; the answer in flight
             // lands when its flight ends.
             const bool neAjer = t.provimi.neFluturim() && k == s.PyetjaEHapur;
-            const QString pritur = konfirmuar[static_cast<std::size_t>(k)].isEmpty()
-                ? QString::number(k)
-                : konfirmuar[static_cast<std::size_t>(k)];
+            const QString pritur = konfirmuar[k].isEmpty() ? QString::number(k) : konfirmuar[k];
             if (!neAjer && c != pritur)
                 return deshtoi(QStringLiteral("button %1 reads \"%2\", confirmed \"%3\"")
                                    .arg(k)
@@ -169,18 +165,16 @@ struct Stuhia
             // The score from the storm's own record of what was confirmed.
             double piket = 0;
             for (int k = 1; k <= 50; ++k)
-                if (konfirmuar[static_cast<std::size_t>(k)] == s.PergjigjaESakte(s.Teza(k)))
+                if (konfirmuar[k] == s.PergjigjaESakte(s.Teza(k)))
                     piket += s.PikePozitive(s.Teza(k));
             if (s.PiketEGrumbulluara != piket || s.PiketMaksimale != 99)
-                return deshtoi(QStringLiteral("score %1 of %2, expected %3 of 99")
-                                   .arg(s.PiketEGrumbulluara)
-                                   .arg(s.PiketMaksimale)
-                                   .arg(piket));
+                return deshtoi(QString::asprintf("score %g of %d, expected %g of 99",
+                    s.PiketEGrumbulluara, int(s.PiketMaksimale), piket));
             const QString p
                 = TekstNumer::tekstDecimal(std::floor(piket / 99 * 10000) / 100) + QLatin1Char('%');
-            if (t.forma.LblRezNePerqindje->caption() != p || t.forma.LblRezNePerqindje->isHidden())
-                return deshtoi(QStringLiteral("percentage %1, expected %2")
-                                   .arg(t.forma.LblRezNePerqindje->caption(), p));
+            const QString teksti = t.forma.LblRezNePerqindje->caption();
+            if (teksti != p || t.forma.LblRezNePerqindje->isHidden())
+                return deshtoi(QStringLiteral("percentage %1, expected %2").arg(teksti, p));
             for (int j = 0; j <= 5; ++j)
                 if (!t.alt(j)->isHidden())
                     return deshtoi(QStringLiteral("answer button %1 shown over the result").arg(j));
@@ -216,10 +210,8 @@ void TestStuhia::stuhia()
         Stuhia st(t, fara);
         // Every third sitting is short, so time-outs happen too: in flights, under boxes.
         if (fara % 3 == 0) {
-            const int sek = 5 + static_cast<int>(st.rng.bounded(60));
-            t.forma.LblMin->setCaption(QStringLiteral("0:"));
-            t.forma.LblSek->setCaption(QStringLiteral("%1").arg(sek, 2, 10, QLatin1Char('0')));
-            st.sekondatPara = sek;
+            st.sekondatPara = 5 + static_cast<int>(st.rng.bounded(60));
+            t.vendosOren(QStringLiteral("0:"), QString::asprintf("%02d", st.sekondatPara));
         }
         t.provimi.pasHapitTeFluturimit = [&](int hapi) {
             if (hapi == 1) {
@@ -227,10 +219,9 @@ void TestStuhia::stuhia()
                 const ExamState &s = t.forma.gjendja();
                 const QString germa = QString(QChar('A' + s.AlternativaEZgjedhur - 1));
                 if (s.AlternativaEZgjedhur < 1 || s.GermaEZgjedhur != germa)
-                    st.deshtoi(QStringLiteral("flight of answer button %1 with letter \"%2\"")
-                                   .arg(s.AlternativaEZgjedhur)
-                                   .arg(s.GermaEZgjedhur));
-                st.konfirmuar[static_cast<std::size_t>(s.PyetjaEHapur)] = germa;
+                    st.deshtoi(QString::asprintf("flight of answer button %d with letter \"%s\"",
+                        s.AlternativaEZgjedhur, qPrintable(s.GermaEZgjedhur)));
+                st.konfirmuar[s.PyetjaEHapur] = germa;
             }
             if (st.rng.bounded(100) < 4) {
                 ++st.brenda;
