@@ -23,7 +23,6 @@ private slots:
     void kohaMbaronMeKutineHapur();
     void aktivizimiVetemNjeHere();
     void mbyllja();
-    void oraNeDritare();
     void kutiteEVerteta();
 };
 
@@ -272,24 +271,6 @@ void TestKonfirmimi::mbyllja()
     t.mbyll();
     QVERIFY(t.forma.close());
     QCOMPARE(t.kodiIDaljes, std::optional<int>(0));
-}
-
-void TestKonfirmimi::oraNeDritare()
-{
-    Sitja t;
-    Sitja::kliko(t.pyetja(1));
-    // The hour runs out on tick 3601, which closes the exam and stops the timer.
-    for (int i = 0; i < 3600; ++i)
-        t.provimi.Timer1_Timer();
-    QCOMPARE(t.ora(), QStringLiteral("0:00"));
-    QVERIFY(!t.provimi.mbyllja());
-    t.provimi.Timer1_Timer();
-    QVERIFY(t.provimi.mbyllja() && !t.forma.Timer1->isActive());
-    QCOMPARE(t.ora(), QStringLiteral("0:00"));
-    // The real timer ticks once a second.
-    Sitja u;
-    Sitja::kliko(u.pyetja(1));
-    QTRY_COMPARE_WITH_TIMEOUT(u.forma.LblSek->caption(), QStringLiteral("59"), 2500);
 }
 
 void TestKonfirmimi::kutiteEVerteta()

@@ -22,9 +22,8 @@ private slots:
     void rishenjimiIPergjigjes_data();
     void rishenjimiIPergjigjes();
     void shenjimiIAlternativave();
-    void mbylljaPaAsgje();
-    void mbylljaMeTeGjithaSakte();
-    void mbylljaMePerzierje();
+    void ekraniIMbylljes_data();
+    void ekraniIMbylljes();
     void pasMbylljesVetemLargimi();
 };
 
@@ -57,6 +56,8 @@ void TestZgjedhja::ngjyratEButonaveDheOra()
     const QImage img = grabToPng(&t.forma, QStringLiteral("pyetja-e-hapur"));
     const QPoint p = t.pyetja(3)->pos() + QPoint(6, 6);
     QCOMPARE(rgbAt(img, p.x(), p.y()), QStringLiteral("255,255,0"));
+    // The real timer ticks once a second.
+    QTRY_COMPARE_WITH_TIMEOUT(t.ora(), QStringLiteral("59:59"), 2500);
 }
 
 void TestZgjedhja::pyetjeMeFigure()
@@ -152,14 +153,14 @@ void TestZgjedhja::shenjimiIAlternativave()
 
 namespace {
 // The band of the listing where row i stands.
-QRect rreshti(int i)
+QRect rreshtiIListes(int i)
 {
-    QFont f(Koordinatat::Arial);
-    f.setPixelSize(Koordinatat::pikeNePiksel(14));
-    const int lartesia = QFontMetrics(f).height();
-    const int r = (i - 1) % 25;
-    const int x = i <= 25 ? 100 : 350;
-    return QRect(x, 190 + r * lartesia, 240, lartesia);
+    // Lines follow each other at the surface's unrounded line height; a "_" lies on the last
+    // pixel row of its line, which may be the first of the next one.
+    const double h = QFontMetricsF(Koordinatat::fonti(Koordinatat::Arial, 14)).height();
+    const int r = (i - 1) % 25, x = i <= 25 ? 100 : 350;
+    return QRect(QPoint(x, static_cast<int>(190 + r * h)),
+        QPoint(x + 239, static_cast<int>(190 + (r + 1) * h)));
 }
 
 // None of the point colours in a band: no correct letter shown as scored.
@@ -170,58 +171,64 @@ int ngjyraPikesh(const QImage &img, const QRect &r)
 }
 } // namespace
 
-void TestZgjedhja::mbylljaPaAsgje()
+void TestZgjedhja::ekraniIMbylljes_data()
 {
+    // Questions answered right and wrong, by question number; the rest unanswered.
+    QTest::addColumn<QList<int>>("sakta");
+    QTest::addColumn<QList<int>>("gabim");
+    QTest::addColumn<double>("piket");
+    QTest::addColumn<QString>("perqindja");
+    QTest::addColumn<QString>("emri");
+    QList<int> teGjitha;
+    for (int q = 1; q <= 50; ++q)
+        teGjitha << q;
+    QTest::newRow("none") << QList<int>() << QList<int>() << 0.0 << "0%"
+                          << "mbyllja-pa-pergjigje";
+    QTest::newRow("all") << teGjitha << QList<int>() << 99.0 << "100%"
+                         << "mbyllja-te-gjitha-sakte";
+    QTest::newRow("mixed") << QList<int> { 1, 2 } << QList<int> { 30 } << 3.0 << "3.03%"
+                           << "mbyllja-perzier";
+}
+
+void TestZgjedhja::ekraniIMbylljes()
+{
+    QFETCH(QList<int>, sakta);
+    QFETCH(QList<int>, gabim);
+    QFETCH(double, piket);
+    QFETCH(QString, perqindja);
+    QFETCH(QString, emri);
     Sitja t;
-    Sitja::kliko(t.pyetja(2)); // opened, never answered
+    for (int q : sakta)
+        t.pyetja(t.pozicioniI(q))->setText(t.eSakta(t.pozicioniI(q)));
+    for (int q : gabim)
+        t.pyetja(t.pozicioniI(q))->setText(t.eGabuar(t.pozicioniI(q)));
+    Sitja::kliko(t.pyetja(2)); // opened once: yellow on the closed screen, the rest pink
     t.mbyll();
-    const QImage img
-        = t.kontrolloMbylljen(QStringLiteral("0%"), QStringLiteral("mbyllja-pa-pergjigje"));
+    const QImage img = t.kontrolloMbylljen(perqindja, emri);
+    QCOMPARE(t.s().PiketEGrumbulluara, piket);
     QCOMPARE(t.pyetja(2)->backColor(), QColor(255, 255, 0));
     QCOMPARE(t.pyetja(3)->backColor(), QColor(255, 128, 128));
-    for (int i : { 1, 13, 25, 26, 50 }) {
-        const QRect r = rreshti(i);
-        QVERIFY2(pixelsOf(img, r, Qt::yellow) > 0, qPrintable(QString::number(i))); // the "_"
-        QCOMPARE(ngjyraPikesh(img, r), 0);
-        QVERIFY(pixelsOf(img, r, Qt::white) > 20);
+    // Every row of the listing: a right answer shows the correct letter in its point colour
+    // and "p pikë" in the points column; a wrong one neither; an unanswered one its "_" in
+    // yellow.
+    for (int i = 1; i <= 50; ++i) {
+        const QByteArray rreshti = QByteArray::number(i);
+        const int q = t.s().Teza(i);
+        const QRect r = rreshtiIListes(i);
+        const QRect piket(
+            i <= 25 ? 260 : 510, r.top() + 1, 80, r.height() - 1); // not the row above
+        QVERIFY2(pixelsOf(img, r, Qt::white) > 20, rreshti);
+        if (sakta.contains(q)) {
+            const QColor c = Koordinatat::qngjyra(Ngjyrat::ePikeve(t.s().PikePozitive(q)));
+            QVERIFY2(pixelsOf(img, r, c) > 5, rreshti);
+            QVERIFY2(pixelsOf(img, piket, Qt::white) > 10, rreshti);
+        } else {
+            QVERIFY2(ngjyraPikesh(img, r) == 0, rreshti);
+            QVERIFY2(pixelsOf(img, piket, Qt::white) == 0, rreshti);
+        }
+        if (!sakta.contains(q) && !gabim.contains(q))
+            QVERIFY2(pixelsOf(img, r, Qt::yellow) > 0, rreshti);
     }
-}
-
-void TestZgjedhja::mbylljaMeTeGjithaSakte()
-{
-    Sitja t;
-    for (int k = 1; k <= 50; ++k)
-        t.pyetja(k)->setText(t.eSakta(k));
-    t.mbyll();
-    const QImage img
-        = t.kontrolloMbylljen(QStringLiteral("100%"), QStringLiteral("mbyllja-te-gjitha-sakte"));
-    QCOMPARE(t.s().PiketEGrumbulluara, 99.0);
-    for (int i : { 1, 2, 3, 24, 25, 26, 27, 49, 50 }) {
-        const int p = t.s().PikePozitive(t.s().Teza(i));
-        const QRect r = rreshti(i);
-        const QColor c = Koordinatat::qngjyra(Ngjyrat::ePikeve(p));
-        QVERIFY2(pixelsOf(img, r, c) > 5, qPrintable(QString::number(i)));
-        // The points column carries "p pikë".
-        const QRect piket(i <= 25 ? 260 : 510, r.top(), 80, r.height());
-        QVERIFY(pixelsOf(img, piket, Qt::white) > 10);
-    }
-}
-
-void TestZgjedhja::mbylljaMePerzierje()
-{
-    Sitja t;
-    // Position 4 right, 30 wrong, the rest unanswered.
-    t.pyetja(4)->setText(t.eSakta(4));
-    t.pyetja(30)->setText(t.eGabuar(30));
-    t.mbyll();
-    const int p = t.s().PikePozitive(t.s().Teza(4));
-    const QString pritur
-        = QStringLiteral("%1%").arg(QString::number(std::floor(p / 99.0 * 10000) / 100));
-    const QImage img = t.kontrolloMbylljen(pritur, QStringLiteral("mbyllja-perzier"));
-    QVERIFY(pixelsOf(img, rreshti(4), Koordinatat::qngjyra(Ngjyrat::ePikeve(p))) > 5);
-    const QRect gabim = rreshti(30);
-    QCOMPARE(ngjyraPikesh(img, gabim), 0);
-    QCOMPARE(pixelsOf(img, QRect(510, gabim.top(), 80, gabim.height()), Qt::white), 0); // no points
 }
 
 void TestZgjedhja::pasMbylljesVetemLargimi()
