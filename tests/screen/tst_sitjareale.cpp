@@ -67,19 +67,23 @@ void TestSitjaReale::initTestCase()
 void TestSitjaReale::sitja()
 {
     QImage e;
-    auto ekrani = [&] { return e = m_x.screenshot(); };
     auto ngjyra = [&](QPoint p) { return e.pixelColor(p); };
-    // Waits until the screen shows what `kusht` asks for.
-    auto prit = [&](auto kusht, int ms = 10000) {
+    // Polls until `kusht` holds; `prit` looks at a fresh screenshot each time.
+    auto deri = [](auto kusht) {
         QElapsedTimer t;
         t.start();
-        while (t.elapsed() < ms) {
-            ekrani();
-            if (!e.isNull() && kusht())
+        while (t.elapsed() < 10000) {
+            if (kusht())
                 return true;
             QThread::msleep(40);
         }
         return false;
+    };
+    auto prit = [&](auto kusht) {
+        return deri([&] {
+            e = m_x.screenshot();
+            return !e.isNull() && kusht();
+        });
     };
     auto kutia = [&](const QString &titulli) {
         return m_x
@@ -90,78 +94,63 @@ void TestSitjaReale::sitja()
     };
     auto pergjigjuKutise = [&](const QString &titulli, const QString &tasti) {
         QString id;
-        QElapsedTimer t;
-        t.start();
-        while (id.isEmpty() && t.elapsed() < 10000) {
-            id = kutia(titulli);
-            QThread::msleep(50);
-        }
-        if (id.isEmpty())
+        if (!deri([&] { return !(id = kutia(titulli)).isEmpty(); }))
             return false;
         m_x.xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), id });
         m_x.xdotool({ QStringLiteral("key"), tasti });
-        t.restart();
-        while (!kutia(titulli).isEmpty() && t.elapsed() < 10000)
-            QThread::msleep(50);
-        return kutia(titulli).isEmpty();
+        return deri([&] { return kutia(titulli).isEmpty(); });
     };
     const QPoint faqja(6, 6); // a point on a button's face, clear of its caption
+    auto eshte = [&](int i, const QColor &c) { return ngjyra(butoni(i) + faqja) == c; };
     auto konfirmoDhePrit = [&](int i) {
-        m_x.click(Konfirmoj.x(), Konfirmoj.y());
+        m_x.click(Konfirmoj);
         // The flight ends with the answer buttons back in place and blank, and the question
         // button still green with its letter.
-        return prit([&] {
-            return ngjyra(butoni(i) + faqja) == Hapur
-                && pixelsOf(e, QRect(80, 205, 240, 40), Bardhe) > 50;
-        });
+        return prit(
+            [&] { return eshte(i, Hapur) && pixelsOf(e, QRect(80, 205, 240, 40), Bardhe) > 50; });
     };
 
-    QVERIFY(prit(
-        [&] { return ngjyra(butoni(1) + faqja) == Roze && ngjyra(butoni(50) + faqja) == Roze; }));
+    QVERIFY(prit([&] { return eshte(1, Roze) && eshte(50, Roze); }));
 
     // Open question 1, mark A, confirm.
-    m_x.click(qendra(1).x(), qendra(1).y());
-    QVERIFY(prit([&] { return ngjyra(butoni(1) + faqja) == Hapur; }));
-    m_x.click(Alternativa[1].x(), Alternativa[1].y());
+    m_x.click(qendra(1));
+    QVERIFY(prit([&] { return eshte(1, Hapur); }));
+    m_x.click(Alternativa[1]);
     QVERIFY(prit([&] { return ngjyra({ 56, 480 }) == Hapur; }));
     QVERIFY(konfirmoDhePrit(1));
 
     // Question 2 with B; question 3 only opened.
-    m_x.click(qendra(2).x(), qendra(2).y());
-    QVERIFY(prit(
-        [&] { return ngjyra(butoni(2) + faqja) == Hapur && ngjyra(butoni(1) + faqja) == Verdhe; }));
-    m_x.click(Alternativa[2].x(), Alternativa[2].y());
+    m_x.click(qendra(2));
+    QVERIFY(prit([&] { return eshte(2, Hapur) && eshte(1, Verdhe); }));
+    m_x.click(Alternativa[2]);
     QVERIFY(konfirmoDhePrit(2));
-    m_x.click(qendra(3).x(), qendra(3).y());
-    QVERIFY(prit(
-        [&] { return ngjyra(butoni(3) + faqja) == Hapur && ngjyra(butoni(2) + faqja) == Verdhe; }));
+    m_x.click(qendra(3));
+    QVERIFY(prit([&] { return eshte(3, Hapur) && eshte(2, Verdhe); }));
 
     // Re-open question 1: A is marked again; change it to C.
-    m_x.click(qendra(1).x(), qendra(1).y());
-    QVERIFY(prit([&] {
-        return ngjyra(butoni(1) + faqja) == Hapur && ngjyra({ 56, 480 }) == Hapur;
-    }));
-    m_x.click(Alternativa[3].x(), Alternativa[3].y());
+    m_x.click(qendra(1));
+    QVERIFY(prit([&] { return eshte(1, Hapur) && ngjyra({ 56, 480 }) == Hapur; }));
+    m_x.click(Alternativa[3]);
     QVERIFY(prit([&] { return ngjyra({ 56, 592 }) == Hapur && ngjyra({ 56, 480 }) == Bardhe; }));
     QVERIFY(konfirmoDhePrit(1));
 
     // Confirm with nothing marked: the warning, titled with the candidate's name, dismissed.
-    m_x.click(qendra(4).x(), qendra(4).y());
-    QVERIFY(prit([&] { return ngjyra(butoni(4) + faqja) == Hapur; }));
-    m_x.click(Konfirmoj.x(), Konfirmoj.y());
+    m_x.click(qendra(4));
+    QVERIFY(prit([&] { return eshte(4, Hapur); }));
+    m_x.click(Konfirmoj);
     QVERIFY2(pergjigjuKutise(QStringLiteral("Emri Mbiemri"), QStringLiteral("Return")),
         "no warning box");
     QVERIFY(m_x.programRunning());
 
     // The end request: No, then again and Yes.
-    m_x.click(Alternativa[0].x(), Alternativa[0].y());
+    m_x.click(Alternativa[0]);
     QVERIFY(prit([&] { return ngjyra({ 646, 694 }) == Hapur; }));
-    m_x.click(Konfirmoj.x(), Konfirmoj.y());
+    m_x.click(Konfirmoj);
     QVERIFY2(pergjigjuKutise(QStringLiteral("K U J D E S !"), QStringLiteral("Escape")),
         "no end-request box");
-    ekrani();
+    e = m_x.screenshot();
     QCOMPARE(ngjyra({ 646, 534 }), QColor(0, 255, 0)); // still running: the confirm button stands
-    m_x.click(Konfirmoj.x(), Konfirmoj.y());
+    m_x.click(Konfirmoj);
     QVERIFY2(pergjigjuKutise(QStringLiteral("K U J D E S !"), QStringLiteral("Return")),
         "no end-request box");
 
@@ -177,7 +166,7 @@ void TestSitjaReale::sitja()
     e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/xvfb-mbyllja.png"));
 
     // The leave button ends the program with status 0.
-    m_x.click(Largohem.x(), Largohem.y());
+    m_x.click(Largohem);
     const int kodi = m_x.waitForExit(10000);
     QVERIFY2(kodi == 0,
         qPrintable(QStringLiteral("exit status %1; the program said:\n%2")

@@ -118,9 +118,9 @@ QString XSession::waitForWindow(int timeoutMs)
     return {};
 }
 
-void XSession::click(int x, int y)
+void XSession::click(QPoint p)
 {
-    xdotool({ QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+    xdotool({ QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
         QStringLiteral("click"), QStringLiteral("1") });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -24,7 +25,7 @@ public:
     // Waits for the program's window and returns its id, or empty.
     QString waitForWindow(int timeoutMs = 15000);
     QString xdotool(const QStringList &args, int timeoutMs = 10000);
-    void click(int x, int y);
+    void click(QPoint p);
     QImage screenshot();
     // Waits for the program to end; its exit code, or -1 when it did not end in time.
     int waitForExit(int timeoutMs);
