@@ -17,8 +17,7 @@ class TestTekstetPershtaten final : public QObject
 
 private slots:
     void fontetJaneTeVertetat();
-    void pyetjetPershtaten();
-    void alternativatPershtaten();
+    void tekstetPershtaten();
 };
 
 namespace {
@@ -30,11 +29,6 @@ constexpr int LartesiaEDukshme = 472 - 250 - 2 * TextLabel::TrashesiaEKufirit;
 // the inset box; it may use the whole height between the bevels.
 constexpr int GjeresiaEAlternatives = 577 - 2 * FlatButton::HapesiraETekstit;
 constexpr int LartesiaEAlternatives = 47 - 2 * 2;
-
-QFont fonti(double pike)
-{
-    return Koordinatat::fonti(Koordinatat::Arial, pike);
-}
 } // namespace
 
 void TestTekstetPershtaten::fontetJaneTeVertetat()
@@ -48,40 +42,34 @@ void TestTekstetPershtaten::fontetJaneTeVertetat()
     }
 }
 
-void TestTekstetPershtaten::pyetjetPershtaten()
+void TestTekstetPershtaten::tekstetPershtaten()
 {
     ExamState s;
     MbushFondinDemo(s);
+    auto mat = [](double pike, int gjeresia, int flamujt, const QString &t) {
+        return QFontMetrics(Koordinatat::fonti(Koordinatat::Arial, pike))
+            .boundingRect(QRect(0, 0, gjeresia, 100000), flamujt | Qt::TextWordWrap, t);
+    };
     for (int q = 1; q <= 50; ++q) {
-        const QFontMetrics fm(fonti(s.FondSizeP(q)));
-        const QRect r = fm.boundingRect(QRect(0, 0, GjeresiaENjoftimit, 100000),
-            Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, s.Pyetja(q));
+        const QRect r
+            = mat(s.FondSizeP(q), GjeresiaENjoftimit, Qt::AlignLeft | Qt::AlignTop, s.Pyetja(q));
         QVERIFY2(r.width() <= GjeresiaENjoftimit && r.height() <= LartesiaEDukshme,
             qPrintable(
                 QStringLiteral("question %1: %2 x %3").arg(q).arg(r.width()).arg(r.height())));
-    }
-}
-
-void TestTekstetPershtaten::alternativatPershtaten()
-{
-    ExamState s;
-    MbushFondinDemo(s);
-    for (int q = 1; q <= 50; ++q) {
-        const QFontMetrics fm(fonti(s.FondSizeAlt(q)));
-        const int n = static_cast<int>(s.StrukturaEPyetjes(q).size()) - 1;
-        for (int j = 1; j <= n; ++j) {
+        const QFontMetrics fm(Koordinatat::fonti(Koordinatat::Arial, s.FondSizeAlt(q)));
+        for (int j = 1; j <= s.StrukturaEPyetjes(q).size() - 1; ++j) {
             const QString &t = s.Alternativat(q, j);
-            const QRect r = fm.boundingRect(
-                QRect(0, 0, GjeresiaEAlternatives, 100000), Qt::TextWordWrap | Qt::AlignCenter, t);
-            QVERIFY2(r.width() <= GjeresiaEAlternatives && r.height() <= LartesiaEAlternatives,
-                qPrintable(QStringLiteral("question %1, alternative %2: %3 x %4")
-                               .arg(q)
-                               .arg(j)
-                               .arg(r.width())
-                               .arg(r.height())));
+            const QRect a = mat(s.FondSizeAlt(q), GjeresiaEAlternatives, Qt::AlignCenter, t);
+            const QString info = QStringLiteral("question %1, alternative %2: %3 x %4")
+                                     .arg(q)
+                                     .arg(j)
+                                     .arg(a.width())
+                                     .arg(a.height());
+            QVERIFY2(a.width() <= GjeresiaEAlternatives && a.height() <= LartesiaEAlternatives,
+                qPrintable(info));
             // No word is so long that wrapping at blanks would have to break it.
             for (const QString &fjala : t.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                QVERIFY(fm.horizontalAdvance(fjala) <= GjeresiaEAlternatives);
+                QVERIFY2(fm.horizontalAdvance(fjala) <= GjeresiaEAlternatives, qPrintable(info));
         }
     }
 }
