@@ -63,9 +63,6 @@ void TestForma::dritarja()
 {
     QVERIFY(m_f->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(m_f->windowTitle(), QString());
-    QCOMPARE(m_f->size(), QSize(921, 752));
-    QCOMPARE(m_f->font().pixelSize(), 19); // 14.25 pt at 96 dpi
-    QCOMPARE(m_f->palette().color(QPalette::Window), QColor(Qt::black));
     // Maximised, covering the whole screen even where nothing acts on the request, and black
     // beyond the design area.
     m_f->shfaqMaksimizuar();
@@ -127,29 +124,17 @@ void TestForma::kontrolletSiNeDizajn()
 
 void TestForma::piktureVijaKohematesi()
 {
-    // The pictures drawn by code fill their boxes, except the stretched photo.
-    const std::tuple<PictureBox *, QRect, bool> pikturat[] = {
-        { m_f->Picture1, { 0, 0, 247, 80 }, false },
-        { m_f->PicPyG(31), { 32, 160, 592, 265 }, true },
-        { m_f->PicPyG(32), { 112, 184, 428, 236 }, true },
-        { m_f->Image2, { 624, 32, 158, 158 }, false },
-    };
-    for (const auto &[p, gjeometria, iFshehur] : pikturat) {
-        QCOMPARE(p->geometry(), gjeometria);
-        QCOMPARE(p->isHidden(), iFshehur);
-        QCOMPARE(p->picture().size(), gjeometria.size());
-    }
-    QVERIFY(!m_f->PicPyG(31)->hasBorder() && m_f->PicPyG(31)->autoSize());
-    QCOMPARE(m_f->ImgFoto->geometry(), QRect(832, 8, 93, 131));
-    QCOMPARE(m_f->ImgFoto->picture().size(), QSize(133, 187));
-    QVERIFY(m_f->ImgFoto->stretch());
-    QCOMPARE(m_f->ImgPyetjaX->geometry(), QRect(160, 136, 368, 320));
+    // The pictures drawn by code are as large as their boxes, except the stretched photo; the
+    // question pictures and the answer image wait hidden.
+    for (PictureBox *p : { m_f->Picture1, m_f->PicPyG(31), m_f->PicPyG(32), m_f->Image2 })
+        QCOMPARE(p->picture().size(), p->size());
+    QVERIFY(m_f->PicPyG(31)->autoSize() && !m_f->PicPyG(31)->hasBorder());
+    QVERIFY(m_f->PicPyG(31)->isHidden() && m_f->PicPyG(32)->isHidden());
+    QVERIFY(m_f->ImgFoto->stretch() && m_f->ImgFoto->picture().size() != m_f->ImgFoto->size());
     QVERIFY(m_f->ImgPyetjaX->isHidden() && m_f->ImgPyetjaX->hasBorder());
-    QCOMPARE(m_f->ImgPyetjaX->backColor(), QColor(Qt::white));
     QCOMPARE(QLine(m_f->Line1->nga(), m_f->Line1->deri()), QLine(-16, 80, 616, 80));
     QCOMPARE(m_f->Timer1->interval(), 1000);
     QCOMPARE(m_f->Timer1->timerType(), Qt::PreciseTimer);
-    QVERIFY(!m_f->Timer1->isActive());
 }
 
 void TestForma::paneliPasKornizesSePare()
