@@ -168,10 +168,6 @@ void TestKonfirmimi::gjateFluturimitKlikimetMbahen()
             // From inside the flight: the confirm button and the leave alternative are still
             // enabled, but neither may take over the answer in flight.
             ngaBrenda = Sitja::kliko(t.forma.CmdKonfirmoj) && Sitja::kliko(t.alt(0));
-            // Disabled buttons do not react at all.
-            QVERIFY(!Sitja::kliko(t.pyetja(4)));
-            QTest::mouseClick(t.pyetja(4), Qt::LeftButton);
-            QTest::mouseClick(t.alt(2), Qt::LeftButton);
         }
     };
     Sitja::kliko(t.forma.CmdKonfirmoj);
@@ -180,7 +176,6 @@ void TestKonfirmimi::gjateFluturimitKlikimetMbahen()
     QCOMPARE(t.pyetja(3)->text(), QStringLiteral("A"));
     QCOMPARE(t.s().GermaEZgjedhur, QStringLiteral("A"));
     QCOMPARE(t.s().AlternativaEZgjedhur, 1);
-    QCOMPARE(t.pyetja(4)->tag(), QString());
     QVERIFY(t.dialogs.pyetura.isEmpty());
     QCOMPARE(t.alt(0)->geometry(), QRect(640, 688, 121, 57));
 }
@@ -275,28 +270,24 @@ void TestKonfirmimi::mbyllja()
 
 void TestKonfirmimi::kutiteEVerteta()
 {
-    // The real boxes: no icon, the exact title and text, Yes the default.
+    // The real boxes: the exact title and text, no icon, Yes the default.
     FormProvimi forma;
     RealDialogs dialogs;
-    QString titulli, teksti;
-    bool paIkone = false, poParazgjedhur = false;
+    QStringList pare;
     QTimer::singleShot(50, [&] {
         auto *k = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!k)
             return;
-        titulli = k->windowTitle();
-        teksti = k->text();
-        paIkone = k->icon() == QMessageBox::NoIcon;
-        poParazgjedhur = k->defaultButton() == k->button(QMessageBox::Yes);
+        pare << k->windowTitle() << k->text() << (k->icon() == QMessageBox::NoIcon ? "" : "icon")
+             << (k->defaultButton() == k->button(QMessageBox::Yes) ? "Yes" : "");
         k->button(QMessageBox::No)->click();
     });
-    const auto p = dialogs.pyet(&forma, Tekstet::TitulliKujdes, Tekstet::PyetjaPerfundimit,
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    QCOMPARE(p, QMessageBox::No);
-    QCOMPARE(titulli, QStringLiteral("K U J D E S !"));
-    QCOMPARE(teksti, QStringLiteral("DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?"));
-    QVERIFY(paIkone);
-    QVERIFY(poParazgjedhur);
+    QCOMPARE(dialogs.pyet(&forma, Tekstet::TitulliKujdes, Tekstet::PyetjaPerfundimit,
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
+        QMessageBox::No);
+    QCOMPARE(pare,
+        QStringList(
+            { "K U J D E S !", "DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?", "", "Yes" }));
 }
 
 QTEST_MAIN(TestKonfirmimi)
