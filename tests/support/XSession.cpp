@@ -42,7 +42,6 @@ QProcessEnvironment XSession::environment() const
 
 bool XSession::start(QSize screen, QString *error)
 {
-    m_screen = screen;
     // A display number nobody uses: no socket and no lock file.
     int n = 90 + static_cast<int>(QCoreApplication::applicationPid() % 100);
     for (int tries = 0; tries < 200; ++tries, ++n) {

@@ -31,7 +31,6 @@ public:
     int waitForExit(int timeoutMs);
     bool programRunning() const;
     QString programOutput();
-    QSize screenSize() const { return m_screen; }
 
 private:
     QProcessEnvironment environment() const;
@@ -39,5 +38,4 @@ private:
     QProcess m_xvfb;
     QProcess m_program;
     QString m_display;
-    QSize m_screen;
 };
