@@ -18,8 +18,7 @@ class TestVleresimi final : public QObject
 private slots:
     void perqindja_data();
     void perqindja();
-    void pikeSipasTezes();
-    void gabimDhePaPergjigjeJapinZero();
+    void piketSipasTezes();
     void listaRreshtat();
 };
 
@@ -85,32 +84,25 @@ void TestVleresimi::perqindja()
     QCOMPARE(tekstiIPerqindjes(p, QLatin1Char(',')), mePresje);
 }
 
-void TestVleresimi::pikeSipasTezes()
+void TestVleresimi::piketSipasTezes()
 {
-    // The points are those of the question behind the button, Teza(k), not of question k.
+    // A right answer earns the points of the question behind its button, Teza(k), not those of
+    // question k; a wrong letter, a letter in lower case and no answer earn nothing.
     Letra l;
-    int k = 0;
-    for (int i = 1; i <= 50 && !k; ++i)
-        if (l.s.Teza(i) != i && l.s.PikePozitive(l.s.Teza(i)) != l.s.PikePozitive(i))
-            k = i;
-    QVERIFY(k != 0);
-    l.pergjigjet[k] = l.s.PergjigjaESakte(l.s.Teza(k));
-    const Vleresimi v = l.vlereso();
-    QCOMPARE(v.PiketEGrumbulluara, double(l.s.PikePozitive(l.s.Teza(k))));
-    QCOMPARE(v.PiketEFituara(k), QString::number(l.s.PikePozitive(l.s.Teza(k))));
-    QCOMPARE(v.PergjigjetEDhena(k), l.pergjigjet[k]);
-    QCOMPARE(int(v.PiketMaksimale), 99);
-}
-
-void TestVleresimi::gabimDhePaPergjigjeJapinZero()
-{
-    Letra l;
-    const int e3 = l.pozicioniMe(3), e2 = l.pozicioniMe(2), e1 = l.pozicioniMe(1);
+    int e2 = 0;
+    for (int k = 1; k <= 50 && !e2; ++k)
+        if (l.s.PikePozitive(l.s.Teza(k)) == 2 && l.s.PikePozitive(k) != 2)
+            e2 = k;
+    const int e3 = l.pozicioniMe(3), e1 = l.pozicioniMe(1);
+    QVERIFY(e2 != 0);
     l.pergjigjet[e3] = l.gabim(e3);
     l.pergjigjet[e2] = l.s.PergjigjaESakte(l.s.Teza(e2));
-    l.pergjigjet[e1] = QStringLiteral("a"); // letters compare exactly
+    l.pergjigjet[e1] = QStringLiteral("a");
     const Vleresimi v = l.vlereso();
     QCOMPARE(v.PiketEGrumbulluara, 2.0);
+    QCOMPARE(int(v.PiketMaksimale), 99);
+    QCOMPARE(v.PiketEFituara(e2), QStringLiteral("2"));
+    QCOMPARE(v.PergjigjetEDhena(e2), l.pergjigjet[e2]);
     QCOMPARE(v.PergjigjetEDhena(e3), l.gabim(e3));
     QCOMPARE(v.PiketEFituara(e3), QString());
     QCOMPARE(v.PergjigjetEDhena(e1), QStringLiteral("a"));
