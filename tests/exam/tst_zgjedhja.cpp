@@ -17,8 +17,7 @@ class TestZgjedhja final : public QObject
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void ngjyratEButonaveDheOra();
-    void pyetjeMeFigure();
-    void katerAlternativa();
+    void pamjaEPyetjes();
     void rishenjimiIPergjigjes_data();
     void rishenjimiIPergjigjes();
     void shenjimiIAlternativave();
@@ -60,39 +59,31 @@ void TestZgjedhja::ngjyratEButonaveDheOra()
     QTRY_COMPARE_WITH_TIMEOUT(t.ora(), QStringLiteral("59:59"), 2500);
 }
 
-void TestZgjedhja::pyetjeMeFigure()
+void TestZgjedhja::pamjaEPyetjes()
 {
     Sitja t;
-    const int k31 = t.pozicioniI(31), k32 = t.pozicioniI(32), kTekst = t.pozicioniI(1);
     // A picture question shows its picture instead of the text, which the label carries all
-    // the same.
+    // the same; a text question shows its text at 250, in its own size.
     auto shfaqur = [&] {
         return QList<bool> { !t.forma.PicPyG(31)->isHidden(), !t.forma.PicPyG(32)->isHidden(),
             !t.forma.LblNjoftim->isHidden() };
     };
-    Sitja::kliko(t.pyetja(k31));
+    Sitja::kliko(t.pyetja(t.pozicioniI(31)));
     QCOMPARE(shfaqur(), QList<bool>({ true, false, false }));
     QCOMPARE(t.forma.LblNjoftim->caption(), t.s().Pyetja(31));
     grabToPng(&t.forma, QStringLiteral("pyetja-31"));
-    Sitja::kliko(t.pyetja(k32));
+    Sitja::kliko(t.pyetja(t.pozicioniI(32)));
     QCOMPARE(shfaqur(), QList<bool>({ false, true, false }));
     grabToPng(&t.forma, QStringLiteral("pyetja-32"));
-    Sitja::kliko(t.pyetja(kTekst));
+    Sitja::kliko(t.pyetja(t.pozicioniI(1)));
     QCOMPARE(shfaqur(), QList<bool>({ false, false, true }));
     QCOMPARE(t.forma.LblNjoftim->y(), 250);
     QCOMPARE(t.forma.LblNjoftim->fontSize(), double(t.s().FondSizeP(1)));
     QCOMPARE(t.forma.LblNjoftim->caption(), t.s().Pyetja(1));
-}
-
-void TestZgjedhja::katerAlternativa()
-{
-    Sitja t;
-    // First a five-alternative question, then a four-alternative one.
-    Sitja::kliko(t.pyetja(t.pozicioniI(2)));
+    // As many answer buttons as alternatives, each with its text, unmarked.
     for (int j = 1; j <= 5; ++j)
         QVERIFY(!t.alt(j)->isHidden() && !t.forma.LblGermaEAlt(j)->isHidden());
-    const int k = t.pozicioniI(20);
-    Sitja::kliko(t.pyetja(k));
+    Sitja::kliko(t.pyetja(t.pozicioniI(20)));
     for (int j = 1; j <= 4; ++j) {
         QVERIFY(!t.alt(j)->isHidden());
         QCOMPARE(t.alt(j)->text(), t.s().Alternativat(20, j));
