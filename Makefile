@@ -3,7 +3,7 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?= $(if $(CI),-DPROVIMI_WERROR=ON)
+CMAKE_FLAGS ?=
 
 # The sanitizer run stops at the first report of either sanitizer; leaks are reported only
 # outside the system libraries listed in tests/lsan.supp.

@@ -26,10 +26,10 @@ measure() { # program -> "ms kib"
 }
 
 : >/tmp/bench-bare.$$; : >/tmp/bench-exam.$$
-for _ in $(seq 2); do measure "$dir/bench_dritarjabosh" >/dev/null; measure "$dir/bench_nisja" >/dev/null; done # warm caches
+for _ in $(seq 2); do measure "$dir/bench_barewindow" >/dev/null; measure "$dir/bench_examstart" >/dev/null; done # warm caches
 for _ in $(seq "$runs"); do
-  measure "$dir/bench_dritarjabosh" >>/tmp/bench-bare.$$
-  measure "$dir/bench_nisja" >>/tmp/bench-exam.$$
+  measure "$dir/bench_barewindow" >>/tmp/bench-bare.$$
+  measure "$dir/bench_examstart" >>/tmp/bench-exam.$$
 done
 bt=$(cut -d' ' -f1 /tmp/bench-bare.$$ | median); et=$(cut -d' ' -f1 /tmp/bench-exam.$$ | median)
 bm=$(cut -d' ' -f2 /tmp/bench-bare.$$ | median); em=$(cut -d' ' -f2 /tmp/bench-exam.$$ | median)
@@ -40,4 +40,4 @@ awk -v et="$et" -v bt="$bt" -v em="$em" -v bm="$bm" 'BEGIN {
   printf "start-up to first frame    exam %7.1f ms   bare window %7.1f ms   ratio %.2f\n", et, bt, et / bt
   printf "peak resident memory       exam %7.1f MiB  bare window %7.1f MiB  ratio %.2f\n", em / 1024, bm / 1024, em / bm
 }'
-"$dir/bench_matjet"
+"$dir/bench_timings"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config clang-format
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite
   fontconfig fonts-liberation fonts-comfortaa
   xvfb xauth xdotool time

@@ -1,6 +1,4 @@
-#include "Dialogs.h"
-#include "FormProvimi.h"
-#include "Provimi.h"
+#include "exam/handlers/ExamSession.h"
 
 #include <QApplication>
 
@@ -9,11 +7,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("provimi"));
 
-    FormProvimi forma;
-    RealDialogs dialogs;
-    Provimi provimi(forma, dialogs);
-    provimi.perfundoProgramin = [](int kodi) { QCoreApplication::exit(kodi); };
-    provimi.Form_Load();
-    forma.shfaqMaksimizuar();
+    ExamSession session;
+    QObject::connect(&session.exam(), &Exam::finished, &app, &QCoreApplication::exit);
+    session.start();
     return QApplication::exec();
 }

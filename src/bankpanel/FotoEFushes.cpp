@@ -1,4 +1,4 @@
-#include "FotoEFushes.h"
+#include "bankpanel/FotoEFushes.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
-#include "PaneliIFondit.h"
+#include "bankpanel/PaneliIFondit.h"
 
-#include "FotoEFushes.h"
+#include "bankpanel/FotoEFushes.h"
 
 #include <QCheckBox>
 #include <QDataWidgetMapper>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Ngjyra.h"
-#include "Varg.h"
+#include "base/Colour.h"
+#include "exam/BoundedArray.h"
 
 #include <QString>
 
@@ -20,22 +20,22 @@
 // record, and scoring reads them from there.
 struct ExamState
 {
-    static constexpr int PyetjeNeFond = 50;
-    static constexpr int AlternativaTeShumta = 5;
+    static constexpr int QuestionCount = 50;
+    static constexpr int MaxAlternatives = 5;
 
     // The bank, indexed by question number q.
-    Varg<QString, 1, 50> Pyetja; // there is no question 0
-    Varg<QString, 0, 50> PergjigjaESakte;
-    Varg<std::int16_t, 0, 50> PikePozitive;
-    Varg<int, 0, 50> FondSizeP;
-    Varg<int, 0, 50> FondSizeAlt;
-    Varg<QString, 0, 50> StrukturaEPyetjes;
-    Varg2<QString, 0, 50, 0, 5> Alternativat;
-    Varg<int, 0, 50> NrAlternativave;
+    BoundedArray<QString, 1, 50> Pyetja; // there is no question 0
+    BoundedArray<QString, 0, 50> PergjigjaESakte;
+    BoundedArray<std::int16_t, 0, 50> PikePozitive;
+    BoundedArray<int, 0, 50> FondSizeP;
+    BoundedArray<int, 0, 50> FondSizeAlt;
+    BoundedArray<QString, 0, 50> StrukturaEPyetjes;
+    BoundedArray2<QString, 0, 50, 0, 5> Alternativat;
+    BoundedArray<int, 0, 50> NrAlternativave;
 
     // The paper and the candidate's progress.
-    Varg<std::int16_t, 0, 50> Teza;
-    Varg<QString, 0, 50> EZgjedhur;
+    BoundedArray<std::int16_t, 0, 50> Teza;
+    BoundedArray<QString, 0, 50> EZgjedhur;
     int NrPyetjeve = 0;
     int PyetjaEHapur = 0;
     QString GermaEZgjedhur;
@@ -43,26 +43,26 @@ struct ExamState
     QString ProvimiPerfundoi;
 
     // The result, written when the examination closes.
-    Varg<QString, 0, 100> PergjigjetEDhena;
-    Varg<QString, 0, 100> PiketEFituara;
+    BoundedArray<QString, 0, 100> PergjigjetEDhena;
+    BoundedArray<QString, 0, 100> PiketEFituara;
     double PiketEGrumbulluara = 0;
     std::int16_t PiketMaksimale = 0;
 
     // Layout values remembered at start-up, in the window's pixels.
     float GjeresiaButonit = 0;
     float LartesiaButonit = 0;
-    Varg<std::optional<Ngjyra>, 0, 3> NgjyraPikeve; // an unset entry draws as black
-    Varg<float, 0, 5> AltLeft;
-    Varg<float, 0, 5> AltTop;
-    Varg<float, 0, 5> AltWidth;
-    Varg<float, 0, 5> AltHeight;
+    BoundedArray<std::optional<Colour>, 0, 3> NgjyraPikeve; // an unset entry draws as black
+    BoundedArray<float, 0, 5> AltLeft;
+    BoundedArray<float, 0, 5> AltTop;
+    BoundedArray<float, 0, 5> AltWidth;
+    BoundedArray<float, 0, 5> AltHeight;
 };
 
-inline const QString Po = QStringLiteral("po");
-inline const QString Jo = QStringLiteral("jo");
+inline const QString FlagYes = QStringLiteral("po");
+inline const QString FlagNo = QStringLiteral("jo");
 
 // An unset colour entry draws as black.
-inline Ngjyra ngjyraOseZeze(const std::optional<Ngjyra> &n)
+inline Colour colourOrBlack(const std::optional<Colour> &n)
 {
-    return n.value_or(Ngjyrat::Zeze);
+    return n.value_or(Colours::Black);
 }

@@ -1,11 +1,11 @@
-#include "Dialogs.h"
+#include "screen/Dialogs.h"
 
-QMessageBox::StandardButton RealDialogs::pyet(QWidget *prindi, const QString &titulli,
-    const QString &teksti, QMessageBox::StandardButtons butonat,
-    QMessageBox::StandardButton parazgjedhur)
+QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &title,
+    const QString &text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox kutia(QMessageBox::NoIcon, titulli, teksti, butonat, prindi);
-    kutia.setDefaultButton(parazgjedhur);
-    kutia.setWindowModality(Qt::ApplicationModal);
-    return static_cast<QMessageBox::StandardButton>(kutia.exec());
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    box.setWindowModality(Qt::ApplicationModal);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -11,15 +11,15 @@ class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
-    virtual QMessageBox::StandardButton pyet(QWidget *prindi, const QString &titulli,
-        const QString &teksti, QMessageBox::StandardButtons butonat,
-        QMessageBox::StandardButton parazgjedhur)
+    virtual QMessageBox::StandardButton ask(QWidget *parent, const QString &title,
+        const QString &text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton)
         = 0;
 };
 
 class RealDialogs final : public Dialogs
 {
 public:
-    QMessageBox::StandardButton pyet(QWidget *prindi, const QString &titulli, const QString &teksti,
-        QMessageBox::StandardButtons butonat, QMessageBox::StandardButton parazgjedhur) override;
+    QMessageBox::StandardButton ask(QWidget *parent, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) override;
 };

@@ -1,6 +1,6 @@
-#include "DrawingSurface.h"
+#include "screen/DrawingSurface.h"
 
-#include "Koordinatat.h"
+#include "base/Units.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,48 +8,49 @@
 
 #include <algorithm>
 
-using Koordinatat::nePiksel;
+using Units::toPixel;
 
 namespace {
 // A drawing beyond what was reserved widens the image by at least this much, so that a stray
 // drawing does not cost one reallocation per pixel row.
-constexpr int Hapi = 128;
+constexpr int GrowthStep = 128;
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget *owner)
     : m_owner(owner)
-    , m_font(Koordinatat::fonti(Koordinatat::Arial, Koordinatat::FontiIDritares))
+    , m_font(Units::font(Units::Arial, Units::WindowFontPoints))
 {
     // Printed text keeps exact colours and sharp edges, like lines and boxes.
     m_font.setStyleStrategy(QFont::NoAntialias);
-    setFontSize(Koordinatat::FontiIDritares);
+    setFontSize(Units::WindowFontPoints);
 }
 
-void DrawingSurface::setFontSize(double pike)
+void DrawingSurface::setFontSize(double points)
 {
-    m_fontSize = pike;
-    m_font.setPixelSize(Koordinatat::pikeNePiksel(pike));
+    m_fontSize = points;
+    m_font.setPixelSize(Units::pointsToPixels(points));
 }
 
-void DrawingSurface::rezervo(const QRect &zona)
+void DrawingSurface::reserve(const QRect &area)
 {
-    if (m_zona.contains(zona))
+    if (m_area.contains(area))
         return;
-    const QRect e = m_zona.isEmpty() ? zona : m_zona.united(zona);
+    const QRect e = m_area.isEmpty() ? area : m_area.united(area);
     QImage i(e.size(), QImage::Format_RGB32);
     i.fill(Qt::black);
     if (!m_image.isNull()) {
         QPainter p(&i);
-        p.drawImage(m_zona.topLeft() - e.topLeft(), m_image);
+        p.drawImage(m_area.topLeft() - e.topLeft(), m_image);
     }
     m_image = std::move(i);
-    m_zona = e;
+    m_area = e;
 }
 
-void DrawingSurface::siguroHapesire(const QRect &r)
+void DrawingSurface::ensureRoom(const QRect &r)
 {
-    if (!m_zona.contains(r))
-        rezervo(r.adjusted(-Hapi, -Hapi, Hapi, Hapi).intersected(QRect(0, 0, 1 << 14, 1 << 14)));
+    if (!m_area.contains(r))
+        reserve(r.adjusted(-GrowthStep, -GrowthStep, GrowthStep, GrowthStep)
+                    .intersected(QRect(0, 0, 1 << 14, 1 << 14)));
 }
 
 void DrawingSurface::fillPixels(const QRect &r, const QColor &c)
@@ -57,33 +58,33 @@ void DrawingSurface::fillPixels(const QRect &r, const QColor &c)
     const QRect e = r.intersected(QRect(0, 0, 1 << 14, 1 << 14));
     if (e.isEmpty())
         return;
-    siguroHapesire(e);
+    ensureRoom(e);
     QPainter p(&m_image);
-    p.fillRect(e.translated(-m_zona.topLeft()), c);
+    p.fillRect(e.translated(-m_area.topLeft()), c);
     m_owner->update(e);
 }
 
-void DrawingSurface::rectangle(QPointF a, QPointF b, const QColor &ngjyra)
+void DrawingSurface::rectangle(QPointF a, QPointF b, const QColor &colour)
 {
-    const int x1 = nePiksel(std::min(a.x(), b.x()));
-    const int x2 = nePiksel(std::max(a.x(), b.x()));
-    const int y1 = nePiksel(std::min(a.y(), b.y()));
-    const int y2 = nePiksel(std::max(a.y(), b.y()));
+    const int x1 = toPixel(std::min(a.x(), b.x()));
+    const int x2 = toPixel(std::max(a.x(), b.x()));
+    const int y1 = toPixel(std::min(a.y(), b.y()));
+    const int y2 = toPixel(std::max(a.y(), b.y()));
     const int w = std::min(m_drawWidth, std::max(1, std::min(x2 - x1, y2 - y1)));
-    fillPixels(QRect(x1, y1, x2 - x1, w), ngjyra);
-    fillPixels(QRect(x1, y2 - w, x2 - x1, w), ngjyra);
-    fillPixels(QRect(x1, y1, w, y2 - y1), ngjyra);
-    fillPixels(QRect(x2 - w, y1, w, y2 - y1), ngjyra);
+    fillPixels(QRect(x1, y1, x2 - x1, w), colour);
+    fillPixels(QRect(x1, y2 - w, x2 - x1, w), colour);
+    fillPixels(QRect(x1, y1, w, y2 - y1), colour);
+    fillPixels(QRect(x2 - w, y1, w, y2 - y1), colour);
     m_current = b;
 }
 
-void DrawingSurface::filledBox(QPointF a, QPointF b, const QColor &ngjyra)
+void DrawingSurface::filledBox(QPointF a, QPointF b, const QColor &colour)
 {
-    const int x1 = nePiksel(std::min(a.x(), b.x()));
-    const int x2 = nePiksel(std::max(a.x(), b.x()));
-    const int y1 = nePiksel(std::min(a.y(), b.y()));
-    const int y2 = nePiksel(std::max(a.y(), b.y()));
-    fillPixels(QRect(x1, y1, x2 - x1, y2 - y1), ngjyra);
+    const int x1 = toPixel(std::min(a.x(), b.x()));
+    const int x2 = toPixel(std::max(a.x(), b.x()));
+    const int y1 = toPixel(std::min(a.y(), b.y()));
+    const int y2 = toPixel(std::max(a.y(), b.y()));
+    fillPixels(QRect(x1, y1, x2 - x1, y2 - y1), colour);
     m_current = b;
 }
 
@@ -92,26 +93,26 @@ double DrawingSurface::lineHeight() const
     return QFontMetricsF(m_font).height();
 }
 
-double DrawingSurface::textWidth(const QString &teksti) const
+double DrawingSurface::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_font).horizontalAdvance(teksti);
+    return QFontMetricsF(m_font).horizontalAdvance(text);
 }
 
-void DrawingSurface::print(const QString &teksti)
+void DrawingSurface::print(const QString &text)
 {
-    if (teksti.isEmpty())
+    if (text.isEmpty())
         return;
     const QFontMetricsF fm(m_font);
-    const double w = fm.horizontalAdvance(teksti);
-    const QRect zona = QRectF(m_current.x(), m_current.y(), w + 2, fm.height() + 1).toAlignedRect();
-    const QRect e = zona.intersected(QRect(0, 0, 1 << 14, 1 << 14));
+    const double w = fm.horizontalAdvance(text);
+    const QRect area = QRectF(m_current.x(), m_current.y(), w + 2, fm.height() + 1).toAlignedRect();
+    const QRect e = area.intersected(QRect(0, 0, 1 << 14, 1 << 14));
     if (!e.isEmpty()) {
-        siguroHapesire(e);
+        ensureRoom(e);
         QPainter p(&m_image);
-        p.translate(-m_zona.topLeft());
+        p.translate(-m_area.topLeft());
         p.setFont(m_font);
         p.setPen(m_foreColor);
-        p.drawText(QPointF(nePiksel(m_current.x()), nePiksel(m_current.y()) + fm.ascent()), teksti);
+        p.drawText(QPointF(toPixel(m_current.x()), toPixel(m_current.y()) + fm.ascent()), text);
         m_owner->update(e);
     }
     m_current.setX(m_current.x() + w);
@@ -123,9 +124,9 @@ void DrawingSurface::endLine()
     m_current.setY(m_current.y() + lineHeight());
 }
 
-void DrawingSurface::paint(QPainter &p, const QRect &zona) const
+void DrawingSurface::paint(QPainter &p, const QRect &area) const
 {
-    const QRect e = zona.intersected(m_zona);
+    const QRect e = area.intersected(m_area);
     if (!e.isEmpty())
-        p.drawImage(e.topLeft(), m_image, e.translated(-m_zona.topLeft()));
+        p.drawImage(e.topLeft(), m_image, e.translated(-m_area.topLeft()));
 }

@@ -26,7 +26,7 @@ public:
     int drawWidth() const { return m_drawWidth; }
     void setForeColor(const QColor &c) { m_foreColor = c; }
     QColor foreColor() const { return m_foreColor; }
-    void setFontSize(double pike);
+    void setFontSize(double points);
     double fontSize() const { return m_fontSize; }
 
     double currentX() const { return m_current.x(); }
@@ -37,34 +37,34 @@ public:
     // The outline of the rectangle between two corners, the line width inside it; the rectangle
     // covers the pixels from the first corner up to, not including, the second. Leaves the
     // current position at the second corner.
-    void rectangle(QPointF a, QPointF b, const QColor &ngjyra);
+    void rectangle(QPointF a, QPointF b, const QColor &colour);
     // The same rectangle filled.
-    void filledBox(QPointF a, QPointF b, const QColor &ngjyra);
+    void filledBox(QPointF a, QPointF b, const QColor &colour);
 
     // Prints text with its top at the current position, in the fore colour, and moves the
     // current position past it.
-    void print(const QString &teksti);
+    void print(const QString &text);
     // Moves the current position to the left edge, one line height of the current font down.
     void endLine();
     double lineHeight() const;
-    double textWidth(const QString &teksti) const;
+    double textWidth(const QString &text) const;
 
     // Makes room for drawings in this area in one step; what is drawn elsewhere makes room
     // for itself.
-    void rezervo(const QRect &zona);
+    void reserve(const QRect &area);
 
     // Copies the drawing to the screen.
-    void paint(QPainter &p, const QRect &zona) const;
+    void paint(QPainter &p, const QRect &area) const;
     const QImage &image() const { return m_image; }
-    QRect zona() const { return m_zona; } // the part of the window the image covers
+    QRect area() const { return m_area; } // the part of the window the image covers
 
 private:
-    void siguroHapesire(const QRect &r);
+    void ensureRoom(const QRect &r);
     void fillPixels(const QRect &r, const QColor &c);
 
     QWidget *m_owner;
     QImage m_image;
-    QRect m_zona;
+    QRect m_area;
     QFont m_font;
     double m_fontSize = 0;
     int m_drawWidth = 1;

@@ -1,8 +1,8 @@
-#include "FlatButton.h"
+#include "screen/FlatButton.h"
 
-#include "Beveli.h"
+#include "base/Bevel.h"
 
-#include "Koordinatat.h"
+#include "base/Units.h"
 
 #include <QPainter>
 
@@ -20,13 +20,13 @@ void FlatButton::setBackColor(const QColor &c)
     update();
 }
 
-void FlatButton::setFontSize(double pike)
+void FlatButton::setFontSize(double points)
 {
     QFont f = font();
-    const int px = Koordinatat::pikeNePiksel(pike);
-    if (pike == m_fontSize && f.pixelSize() == px)
+    const int px = Units::pointsToPixels(points);
+    if (points == m_fontSize && f.pixelSize() == px)
         return;
-    m_fontSize = pike;
+    m_fontSize = points;
     f.setPixelSize(px);
     setFont(f);
 }
@@ -37,18 +37,17 @@ void FlatButton::paintEvent(QPaintEvent *)
     const QRect r = rect();
     p.fillRect(r, m_backColor);
 
-    const bool poshte = isDown();
-    (poshte ? Bevelet::IShtypur : Bevelet::INgritur).vizato(p, r);
+    const bool down = isDown();
+    (down ? Bevels::Pressed : Bevels::Raised).draw(p, r);
 
-    const QString titulli = text();
-    if (!titulli.isEmpty()) {
-        QRect kuti
-            = r.adjusted(HapesiraETekstit, HapesiraETekstit, -HapesiraETekstit, -HapesiraETekstit);
-        if (poshte)
-            kuti.translate(1, 1);
+    const QString title = text();
+    if (!title.isEmpty()) {
+        QRect box = r.adjusted(TextInset, TextInset, -TextInset, -TextInset);
+        if (down)
+            box.translate(1, 1);
         p.setFont(font());
         p.setPen(isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
-        p.drawText(kuti, Qt::AlignCenter | Qt::TextWordWrap, titulli);
+        p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, title);
     }
     if (hasFocus()) {
         QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);

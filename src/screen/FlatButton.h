@@ -20,14 +20,14 @@ public:
 
     // Points at 96 dpi, as set; the pixel size follows from it.
     double fontSize() const { return m_fontSize; }
-    void setFontSize(double pike);
+    void setFontSize(double points);
 
     // A free text the exam keeps on the button ("lexuar" once a question was opened).
     QString tag() const { return m_tag; }
     void setTag(const QString &t) { m_tag = t; }
 
     // Inset of the caption's box from each edge: the bevel and a pixel of air.
-    static constexpr int HapesiraETekstit = 4;
+    static constexpr int TextInset = 4;
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -1,13 +1,13 @@
-#include "FormProvimi.h"
+#include "screen/FormProvimi.h"
 
-#include "FlatButton.h"
-#include "Inventari.h"
-#include "Koordinatat.h"
-#include "LineControl.h"
-#include "PaneliIFondit.h"
-#include "PictureBox.h"
-#include "Pikturat.h"
-#include "TextLabel.h"
+#include "bankpanel/PaneliIFondit.h"
+#include "base/Units.h"
+#include "screen/ControlTable.h"
+#include "screen/FlatButton.h"
+#include "screen/LineControl.h"
+#include "screen/PictureBox.h"
+#include "screen/Pikturat.h"
+#include "screen/TextLabel.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -16,51 +16,80 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstring>
 #include <utility>
 
-using namespace Koordinatat;
+using namespace Units;
 
 namespace {
 
-QString familja(Inventari::Familja f)
+QString family(ControlTable::Family f)
 {
     switch (f) {
-    case Inventari::Familja::ArialNarrow:
+    case ControlTable::Family::ArialNarrow:
         return ArialNarrow;
-    case Inventari::Familja::ArialRounded:
+    case ControlTable::Family::ArialRounded:
         return ArialRounded;
-    case Inventari::Familja::Arial:
+    case ControlTable::Family::Arial:
         break;
     }
     return Arial;
 }
 
-QString emriIKontrollit(const char *emri, int indeksi)
+QString controlName(const char *name, int index)
 {
-    const QString e = QString::fromLatin1(emri);
-    return indeksi == Inventari::PaIndeks
+    const QString e = QString::fromLatin1(name);
+    return index == ControlTable::NoIndex
         ? e
-        : e + QLatin1Char('(') + QString::number(indeksi) + QLatin1Char(')');
+        : e + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
-Qt::Alignment drejtimi(Inventari::Drejtimi d)
+Qt::Alignment alignment(ControlTable::Alignment d)
 {
     switch (d) {
-    case Inventari::Drejtimi::Qender:
+    case ControlTable::Alignment::Centre:
         return Qt::AlignHCenter;
-    case Inventari::Drejtimi::Djathtas:
+    case ControlTable::Alignment::Right:
         return Qt::AlignRight;
-    case Inventari::Drejtimi::Majtas:
+    case ControlTable::Alignment::Left:
         break;
     }
     return Qt::AlignLeft;
 }
 
-PictureBox *pikture(QWidget *prindi, const char *emri, QRect gjeometria, const QImage &p)
+// The single controls the table names, and the member each one is reached by.
+const std::pair<const char *, TextLabel * FormProvimi::*> NamedLabels[] = {
+    { "LblNjoftim", &FormProvimi::LblNjoftim },
+    { "LblZgjidhniPyTj", &FormProvimi::LblZgjidhniPyTj },
+    { "LblData", &FormProvimi::LblData },
+    { "LblMin", &FormProvimi::LblMin },
+    { "LblSek", &FormProvimi::LblSek },
+    { "LblQEV", &FormProvimi::LblQEV },
+    { "LblEmertimIProvimit", &FormProvimi::LblEmertimIProvimit },
+    { "LblTezaTavolinaTerminali", &FormProvimi::LblTezaTavolinaTerminali },
+    { "LblEmriMbiemri", &FormProvimi::LblEmriMbiemri },
+    { "LblRezNePerqindje", &FormProvimi::LblRezNePerqindje },
+};
+const std::pair<const char *, FlatButton * FormProvimi::*> NamedButtons[] = {
+    { "CmdKonfirmoj", &FormProvimi::CmdKonfirmoj },
+    { "CmdEND", &FormProvimi::CmdEND },
+};
+
+template<typename Control, std::size_t N>
+void attach(FormProvimi *window,
+    const std::pair<const char *, Control * FormProvimi::*> (&table)[N], const char *name,
+    Control *c)
 {
-    auto *b = new PictureBox(prindi);
-    b->setObjectName(QString::fromLatin1(emri));
-    b->setGeometry(gjeometria);
+    for (const auto &[n, member] : table)
+        if (std::strcmp(n, name) == 0)
+            window->*member = c;
+}
+
+PictureBox *picture(QWidget *parent, const char *name, QRect geometry, const QImage &p)
+{
+    auto *b = new PictureBox(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
     b->setPicture(p);
     return b;
 }
@@ -69,9 +98,9 @@ PictureBox *pikture(QWidget *prindi, const char *emri, QRect gjeometria, const Q
 
 FormProvimi::FormProvimi(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_siperfaqja(this)
+    , m_surface(this)
 {
-    setFont(fonti(Arial, FontiIDritares));
+    setFont(Units::font(Arial, WindowFontPoints));
     setObjectName(QStringLiteral("FormProvimi"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -79,95 +108,73 @@ FormProvimi::FormProvimi(QWidget *parent)
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
-    resize(Inventari::DritarjaNeDizajn.size());
-    ndertoKontrollet();
+    resize(ControlTable::DesignWindow.size());
+    buildControls();
 }
 
 FormProvimi::~FormProvimi() = default;
 
-void FormProvimi::ndertoKontrollet()
+void FormProvimi::buildControls()
 {
     // Creation order is stacking order: the line and the images lowest, then the labels, then
     // picture boxes and buttons over them; the desk number is a label, so it lies over the disc.
     Line1 = new LineControl(this, { -16, 80 }, { 616, 80 }, Qt::white);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Image2 = pikture(this, "Image2", { 624, 32, 158, 158 }, Pikturat::disku());
-    ImgFoto = pikture(this, "ImgFoto", { 832, 8, 93, 131 }, Pikturat::portreti());
+    Image2 = picture(this, "Image2", { 624, 32, 158, 158 }, Pikturat::disku());
+    ImgFoto = picture(this, "ImgFoto", { 832, 8, 93, 131 }, Pikturat::portreti());
     ImgFoto->setStretch(true);
 
-    for (const Inventari::Etiketa &e : Inventari::etiketat()) {
+    for (const ControlTable::LabelSpec &e : ControlTable::labels()) {
         auto *l = new TextLabel(this);
-        l->setObjectName(emriIKontrollit(e.emri, e.indeksi));
-        l->setGeometry(e.gjeometria);
-        l->setCaptionFont(fonti(familja(e.fonti.familja), e.fonti.pike, e.fonti.bold,
-                              e.fonti.italic, e.fonti.underline),
-            e.fonti.pike);
-        l->setCaption(QString::fromUtf8(e.titulli));
-        l->setForeColor(qngjyra(e.ngjyra));
-        l->setTransparent(!e.sfondi.has_value());
-        l->setBackColor(qngjyra(e.sfondi.value_or(Ngjyrat::Zeze)));
-        l->setCaptionAlignment(drejtimi(e.drejtimi));
-        l->setBorder(e.kufi);
+        l->setObjectName(controlName(e.name, e.index));
+        l->setGeometry(e.geometry);
+        l->setCaptionFont(Units::font(family(e.font.family), e.font.points, e.font.bold,
+                              e.font.italic, e.font.underline),
+            e.font.points);
+        l->setCaption(QString::fromUtf8(e.title));
+        l->setForeColor(toQColor(e.colour));
+        l->setTransparent(!e.background.has_value());
+        l->setBackColor(toQColor(e.background.value_or(Colours::Black)));
+        l->setCaptionAlignment(alignment(e.alignment));
+        l->setBorder(e.border);
         l->setAutoSize(e.autoSize);
-        l->setVisible(e.iDukshem);
-        const QString emri = QString::fromLatin1(e.emri);
-        if (emri == QLatin1String("LblGermaEAlt"))
-            m_germat.at(static_cast<std::size_t>(e.indeksi)) = l;
-        else if (emri == QLatin1String("LblNjoftim"))
-            LblNjoftim = l;
-        else if (emri == QLatin1String("LblZgjidhniPyTj"))
-            LblZgjidhniPyTj = l;
-        else if (emri == QLatin1String("LblData"))
-            LblData = l;
-        else if (emri == QLatin1String("LblMin"))
-            LblMin = l;
-        else if (emri == QLatin1String("LblSek"))
-            LblSek = l;
-        else if (emri == QLatin1String("LblQEV"))
-            LblQEV = l;
-        else if (emri == QLatin1String("LblEmertimIProvimit"))
-            LblEmertimIProvimit = l;
-        else if (emri == QLatin1String("LblTezaTavolinaTerminali"))
-            LblTezaTavolinaTerminali = l;
-        else if (emri == QLatin1String("LblEmriMbiemri"))
-            LblEmriMbiemri = l;
-        else if (emri == QLatin1String("LblRezNePerqindje"))
-            LblRezNePerqindje = l;
+        l->setVisible(e.visible);
+        if (e.index == ControlTable::NoIndex)
+            attach(this, NamedLabels, e.name, l);
+        else
+            m_letterLabels.at(static_cast<std::size_t>(e.index)) = l; // LblGermaEAlt
     }
 
-    Picture1 = pikture(this, "Picture1", { 0, 0, 247, 80 }, Pikturat::logo());
+    Picture1 = picture(this, "Picture1", { 0, 0, 247, 80 }, Pikturat::logo());
     Picture1->setAutoSize(true);
     // The question pictures are drawn when first shown: most sittings start without them.
-    m_picPyG31 = pikture(this, "PicPyG(31)", { 32, 160, 592, 265 }, QImage());
+    m_picPyG31 = picture(this, "PicPyG(31)", { 32, 160, 592, 265 }, QImage());
     m_picPyG31->setPicture(&Pikturat::pyetja31);
-    m_picPyG32 = pikture(this, "PicPyG(32)", { 112, 184, 428, 236 }, QImage());
+    m_picPyG32 = picture(this, "PicPyG(32)", { 112, 184, 428, 236 }, QImage());
     m_picPyG32->setPicture(&Pikturat::pyetja32);
     for (PictureBox *p : { m_picPyG31, m_picPyG32 }) {
         p->setAutoSize(true);
         p->hide();
     }
-    ImgPyetjaX = pikture(this, "ImgPyetjaX", { 160, 136, 368, 320 }, QImage());
+    ImgPyetjaX = picture(this, "ImgPyetjaX", { 160, 136, 368, 320 }, QImage());
     ImgPyetjaX->setBackColor(Qt::white);
     ImgPyetjaX->setBorder(true);
     ImgPyetjaX->hide();
 
-    for (const Inventari::Butoni &b : Inventari::butonat()) {
+    for (const ControlTable::ButtonSpec &b : ControlTable::buttons()) {
         auto *c = new FlatButton(this);
-        c->setObjectName(emriIKontrollit(b.emri, b.indeksi));
-        c->setGeometry(b.gjeometria);
-        c->setText(QString::fromUtf8(b.titulli));
-        c->setBackColor(qngjyra(b.sfondi));
-        c->setFontSize(b.fonti.pike == 0 ? FontiIDritares : b.fonti.pike);
-        c->setVisible(b.iDukshem);
-        const QString emri = QString::fromLatin1(b.emri);
-        if (emri == QLatin1String("CmdZgjidhPyetjen"))
-            m_pyetjet.at(static_cast<std::size_t>(b.indeksi)) = c;
-        else if (emri == QLatin1String("CmdAlternativa"))
-            m_alternativat.at(static_cast<std::size_t>(b.indeksi)) = c;
-        else if (emri == QLatin1String("CmdKonfirmoj"))
-            CmdKonfirmoj = c;
-        else if (emri == QLatin1String("CmdEND"))
-            CmdEND = c;
+        c->setObjectName(controlName(b.name, b.index));
+        c->setGeometry(b.geometry);
+        c->setText(QString::fromUtf8(b.title));
+        c->setBackColor(toQColor(b.background));
+        c->setFontSize(b.font.points == 0 ? WindowFontPoints : b.font.points);
+        c->setVisible(b.visible);
+        if (b.index == ControlTable::NoIndex)
+            attach(this, NamedButtons, b.name, c);
+        else if (std::strcmp(b.name, "CmdZgjidhPyetjen") == 0)
+            m_questionButtons.at(static_cast<std::size_t>(b.index)) = c;
+        else
+            m_answerButtons.at(static_cast<std::size_t>(b.index)) = c; // CmdAlternativa
     }
 
     Timer1 = new QTimer(this);
@@ -176,7 +183,7 @@ void FormProvimi::ndertoKontrollet()
     Timer1->setTimerType(Qt::PreciseTimer);
 }
 
-void FormProvimi::ndertoPanelin()
+void FormProvimi::buildBankPanel()
 {
     FrmAllFieldsFondiNeFokus = new QGroupBox(QStringLiteral("All Fields"), this);
     FrmAllFieldsFondiNeFokus->setObjectName(QStringLiteral("FrmAllFieldsFondiNeFokus"));
@@ -185,31 +192,31 @@ void FormProvimi::ndertoPanelin()
     FrmMonitorAllDBFields = new QGroupBox(QStringLiteral("DataBase (Monitorim / Editim) "), this);
     FrmMonitorAllDBFields->setObjectName(QStringLiteral("FrmMonitorAllDBFields"));
     FrmMonitorAllDBFields->setGeometry(800, 408, 537, 553);
-    FrmMonitorAllDBFields->setFont(fonti(ArialNarrow, 9.75));
+    FrmMonitorAllDBFields->setFont(Units::font(ArialNarrow, 9.75));
     FrmMonitorAllDBFields->setAutoFillBackground(true);
     QPalette pal = FrmMonitorAllDBFields->palette();
-    pal.setColor(QPalette::Window, qngjyra(Ngjyrat::JeshilePaneli));
+    pal.setColor(QPalette::Window, toQColor(Colours::PanelGreen));
     pal.setColor(QPalette::WindowText, Qt::black);
     FrmMonitorAllDBFields->setPalette(pal);
     FrmMonitorAllDBFields->hide();
-    m_paneli = new PaneliIFondit(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
-    for (const auto &f : std::exchange(m_pritjaEPanelit, {}))
-        f(*m_paneli);
+    m_bankPanel = new PaneliIFondit(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
+    for (const auto &f : std::exchange(m_waitingForPanel, {}))
+        f(*m_bankPanel);
 }
 
-PaneliIFondit *FormProvimi::paneli()
+PaneliIFondit *FormProvimi::bankPanel()
 {
-    if (!m_paneli)
-        ndertoPanelin();
-    return m_paneli;
+    if (!m_bankPanel)
+        buildBankPanel();
+    return m_bankPanel;
 }
 
-void FormProvimi::meTePaneli(std::function<void(PaneliIFondit &)> f)
+void FormProvimi::withBankPanel(std::function<void(PaneliIFondit &)> f)
 {
-    if (m_paneli)
-        f(*m_paneli);
+    if (m_bankPanel)
+        f(*m_bankPanel);
     else
-        m_pritjaEPanelit.push_back(std::move(f));
+        m_waitingForPanel.push_back(std::move(f));
 }
 
 PictureBox *FormProvimi::PicPyG(int i) const
@@ -221,7 +228,7 @@ PictureBox *FormProvimi::PicPyG(int i) const
     return nullptr;
 }
 
-void FormProvimi::shfaqMaksimizuar()
+void FormProvimi::showCoveringScreen()
 {
     if (QScreen *s = screen())
         setGeometry(s->geometry());
@@ -235,33 +242,34 @@ void FormProvimi::paintEvent(QPaintEvent *e)
     QPainter p(this);
     for (const QRect &r : e->region()) {
         p.fillRect(r, Qt::black);
-        m_siperfaqja.paint(p, r);
+        m_surface.paint(p, r);
     }
     // The first frame is painted: the hidden panel follows when the event loop is free again.
-    if (!m_paneli && !m_paneliIPlanifikuar) {
-        m_paneliIPlanifikuar = true;
-        QTimer::singleShot(0, this, [this] { paneli(); });
+    if (!m_bankPanel && !m_bankPanelScheduled) {
+        m_bankPanelScheduled = true;
+        QTimer::singleShot(0, this, [this] { bankPanel(); });
     }
 }
 
 void FormProvimi::closeEvent(QCloseEvent *e)
 {
-    if (lejoMbylljen && !lejoMbylljen()) {
+    if (!m_closeAllowed) {
         e->ignore();
         return;
     }
     e->accept();
+    emit closing();
 }
 
 void FormProvimi::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    emit aktivizuar();
+    emit activated();
 }
 
 bool FormProvimi::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate)
-        emit aktivizuar();
+        emit activated();
     return QWidget::event(e);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "DrawingSurface.h"
-#include "ExamState.h"
+#include "screen/DrawingSurface.h"
 
 #include <QWidget>
 
@@ -18,10 +17,9 @@ class TextLabel;
 class PaneliIFondit;
 
 // The one exam window. It holds every control of the design from creation to the end of the
-// program (only the hidden question-bank panel comes a moment later), the exam state, and the
-// persistent drawing surface under the controls. It has no exam behaviour of its own: the exam's
-// handlers (see Provimi) connect to its controls, change them by the names below and draw on its
-// surface.
+// program (only the hidden question-bank panel comes a moment later) and the persistent drawing
+// surface under the controls. It has no exam behaviour of its own: the exam's handlers connect
+// to its controls, change them by the names below and draw on its surface.
 //
 // Controls are reached by their design names; arrays by their design indices, e.g.
 // CmdZgjidhPyetjen(7), CmdAlternativa(0), LblGermaEAlt(4), PicPyG(31). Each control carries
@@ -35,26 +33,27 @@ public:
     explicit FormProvimi(QWidget *parent = nullptr);
     ~FormProvimi() override;
 
-    ExamState &gjendja() { return m_gjendja; }
-    const ExamState &gjendja() const { return m_gjendja; }
-    DrawingSurface &siperfaqja() { return m_siperfaqja; }
-    const DrawingSurface &siperfaqja() const { return m_siperfaqja; }
+    DrawingSurface &surface() { return m_surface; }
+    const DrawingSurface &surface() const { return m_surface; }
 
-    FlatButton *CmdZgjidhPyetjen(int i) const { return m_pyetjet.at(static_cast<std::size_t>(i)); }
+    FlatButton *CmdZgjidhPyetjen(int i) const
+    {
+        return m_questionButtons.at(static_cast<std::size_t>(i));
+    }
     FlatButton *CmdAlternativa(int i) const
     {
-        return m_alternativat.at(static_cast<std::size_t>(i));
+        return m_answerButtons.at(static_cast<std::size_t>(i));
     }
-    TextLabel *LblGermaEAlt(int i) const { return m_germat.at(static_cast<std::size_t>(i)); }
+    TextLabel *LblGermaEAlt(int i) const { return m_letterLabels.at(static_cast<std::size_t>(i)); }
     PictureBox *PicPyG(int i) const; // 31 or 32
 
     // Shows the window maximised without a title bar, covering the whole screen also where no
     // window manager acts on the request to maximise.
-    void shfaqMaksimizuar();
+    void showCoveringScreen();
 
-    // Asked when something requests the window to close (a window manager, Alt+F4); the
-    // request is refused when it answers false.
-    std::function<bool()> lejoMbylljen;
+    // Whether a request to close the window (a window manager, Alt+F4) is accepted; refused
+    // until allowed. An accepted request emits closing().
+    void setCloseAllowed(bool allowed) { m_closeAllowed = allowed; }
 
     FlatButton *CmdKonfirmoj = nullptr;
     FlatButton *CmdEND = nullptr;
@@ -76,18 +75,20 @@ public:
     QTimer *Timer1 = nullptr;
 
     // The question-bank panel and its two frames are hidden for the whole run, so they are
-    // built only once the first frame is on screen (or earlier, when paneli() is asked for
+    // built only once the first frame is on screen (or earlier, when bankPanel() is asked for
     // them): the window opens without waiting for controls nobody sees. Until then the two
     // frame pointers are null.
     QGroupBox *FrmAllFieldsFondiNeFokus = nullptr;
     QGroupBox *FrmMonitorAllDBFields = nullptr;
-    PaneliIFondit *paneli();
+    PaneliIFondit *bankPanel();
     // Runs f on the panel as soon as it stands: at once if it already does.
-    void meTePaneli(std::function<void(PaneliIFondit &)> f);
+    void withBankPanel(std::function<void(PaneliIFondit &)> f);
 
 signals:
     // The window became active; the first time is the exam's activation.
-    void aktivizuar();
+    void activated();
+    // A request to close the window was accepted.
+    void closing();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -96,17 +97,17 @@ protected:
     bool event(QEvent *) override;
 
 private:
-    void ndertoKontrollet();
-    void ndertoPanelin();
+    void buildControls();
+    void buildBankPanel();
 
-    ExamState m_gjendja;
-    DrawingSurface m_siperfaqja;
-    std::array<FlatButton *, 51> m_pyetjet {};
-    std::array<FlatButton *, 6> m_alternativat {};
-    std::array<TextLabel *, 6> m_germat {};
+    DrawingSurface m_surface;
+    std::array<FlatButton *, 51> m_questionButtons {};
+    std::array<FlatButton *, 6> m_answerButtons {};
+    std::array<TextLabel *, 6> m_letterLabels {};
     PictureBox *m_picPyG31 = nullptr;
     PictureBox *m_picPyG32 = nullptr;
-    PaneliIFondit *m_paneli = nullptr;
-    bool m_paneliIPlanifikuar = false;
-    std::vector<std::function<void(PaneliIFondit &)>> m_pritjaEPanelit;
+    PaneliIFondit *m_bankPanel = nullptr;
+    bool m_bankPanelScheduled = false;
+    bool m_closeAllowed = false;
+    std::vector<std::function<void(PaneliIFondit &)>> m_waitingForPanel;
 };

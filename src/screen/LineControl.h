@@ -10,17 +10,17 @@ class LineControl final : public QWidget
     Q_DISABLE_COPY_MOVE(LineControl)
 
 public:
-    LineControl(QWidget *parent, QPoint nga, QPoint deri, const QColor &ngjyra);
+    LineControl(QWidget *parent, QPoint from, QPoint to, const QColor &colour);
 
-    QPoint nga() const { return m_nga; }
-    QPoint deri() const { return m_deri; }
-    QColor ngjyra() const { return m_ngjyra; }
+    QPoint from() const { return m_from; }
+    QPoint to() const { return m_to; }
+    QColor colour() const { return m_colour; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    QPoint m_nga;
-    QPoint m_deri;
-    QColor m_ngjyra;
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_colour;
 };

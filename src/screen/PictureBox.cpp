@@ -1,11 +1,11 @@
-#include "PictureBox.h"
+#include "screen/PictureBox.h"
 
-#include "Beveli.h"
+#include "base/Bevel.h"
 
 #include <QPainter>
 
 namespace {
-constexpr int Kufiri = Beveli::Trashesia;
+constexpr int BorderWidth = Bevel::Thickness;
 }
 
 PictureBox::PictureBox(QWidget *parent)
@@ -14,30 +14,30 @@ PictureBox::PictureBox(QWidget *parent)
 
 QImage PictureBox::picture() const
 {
-    vizatoNeseDuhet();
+    drawIfNeeded();
     return m_picture;
 }
 
-void PictureBox::setPicture(std::function<QImage()> vizatimi)
+void PictureBox::setPicture(std::function<QImage()> drawing)
 {
     m_picture = QImage();
-    m_vizatimi = std::move(vizatimi);
+    m_draw = std::move(drawing);
     update();
 }
 
-void PictureBox::vizatoNeseDuhet() const
+void PictureBox::drawIfNeeded() const
 {
-    if (!m_vizatimi)
+    if (!m_draw)
         return;
-    m_picture = m_vizatimi();
-    m_vizatimi = nullptr;
+    m_picture = m_draw();
+    m_draw = nullptr;
 }
 
 void PictureBox::setPicture(const QImage &p)
 {
-    m_vizatimi = nullptr;
+    m_draw = nullptr;
     m_picture = p;
-    pershtatMadhesine();
+    fitSize();
     update();
 }
 
@@ -51,14 +51,14 @@ void PictureBox::setBackColor(const QColor &c)
 void PictureBox::setBorder(bool b)
 {
     m_border = b;
-    pershtatMadhesine();
+    fitSize();
     update();
 }
 
 void PictureBox::setAutoSize(bool a)
 {
     m_autoSize = a;
-    pershtatMadhesine();
+    fitSize();
 }
 
 void PictureBox::setStretch(bool s)
@@ -67,11 +67,11 @@ void PictureBox::setStretch(bool s)
     update();
 }
 
-void PictureBox::pershtatMadhesine()
+void PictureBox::fitSize()
 {
-    if (!m_autoSize || m_vizatimi || m_picture.isNull())
+    if (!m_autoSize || m_draw || m_picture.isNull())
         return;
-    const int k = m_border ? 2 * Kufiri : 0;
+    const int k = m_border ? 2 * BorderWidth : 0;
     resize(m_picture.width() + k, m_picture.height() + k);
 }
 
@@ -81,18 +81,18 @@ void PictureBox::paintEvent(QPaintEvent *)
     const QRect r = rect();
     if (m_backColor.isValid())
         p.fillRect(r, m_backColor);
-    QRect brenda = r;
+    QRect inside = r;
     if (m_border) {
-        Bevelet::IFundosur.vizato(p, r);
-        brenda.adjust(Kufiri, Kufiri, -Kufiri, -Kufiri);
+        Bevels::Sunken.draw(p, r);
+        inside.adjust(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
     }
-    vizatoNeseDuhet();
+    drawIfNeeded();
     if (m_picture.isNull())
         return;
     if (m_stretch) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(brenda, m_picture);
+        p.drawImage(inside, m_picture);
     } else {
-        p.drawImage(brenda.topLeft(), m_picture);
+        p.drawImage(inside.topLeft(), m_picture);
     }
 }

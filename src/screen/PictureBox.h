@@ -20,7 +20,7 @@ public:
     QImage picture() const;
     void setPicture(const QImage &p);
     // A picture drawn only when it is first needed, for one that starts hidden.
-    void setPicture(std::function<QImage()> vizatimi);
+    void setPicture(std::function<QImage()> drawing);
     void clearPicture() { setPicture(QImage()); }
 
     void setBackColor(const QColor &c); // an invalid colour leaves the background unpainted
@@ -36,12 +36,12 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    void pershtatMadhesine();
+    void fitSize();
 
-    void vizatoNeseDuhet() const;
+    void drawIfNeeded() const;
 
     mutable QImage m_picture;
-    mutable std::function<QImage()> m_vizatimi;
+    mutable std::function<QImage()> m_draw;
     QColor m_backColor;
     bool m_border = false;
     bool m_autoSize = false;

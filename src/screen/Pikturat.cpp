@@ -1,4 +1,4 @@
-#include "Pikturat.h"
+#include "screen/Pikturat.h"
 
 #include <QFont>
 #include <QFontMetricsF>

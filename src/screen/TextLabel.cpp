@@ -1,8 +1,8 @@
-#include "TextLabel.h"
+#include "screen/TextLabel.h"
 
-#include "Beveli.h"
+#include "base/Bevel.h"
 
-#include "Koordinatat.h"
+#include "base/Units.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +11,7 @@ TextLabel::TextLabel(QWidget *parent)
     : QLabel(parent)
 { }
 
-QString TextLabel::tekstiIShfaqur() const
+QString TextLabel::shownText() const
 {
     QString t = m_caption;
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -24,8 +24,8 @@ void TextLabel::setCaption(const QString &c)
     if (c == m_caption)
         return;
     m_caption = c;
-    setText(tekstiIShfaqur());
-    pershtatMadhesine();
+    setText(shownText());
+    fitSize();
     update();
 }
 
@@ -55,14 +55,14 @@ void TextLabel::setBorder(bool b)
     if (b == m_border)
         return;
     m_border = b;
-    pershtatMadhesine();
+    fitSize();
     update();
 }
 
 void TextLabel::setAutoSize(bool a)
 {
     m_autoSize = a;
-    pershtatMadhesine();
+    fitSize();
 }
 
 void TextLabel::setCaptionAlignment(Qt::Alignment a)
@@ -71,37 +71,37 @@ void TextLabel::setCaptionAlignment(Qt::Alignment a)
     update();
 }
 
-void TextLabel::setFontSize(double pike)
+void TextLabel::setFontSize(double points)
 {
     QFont f = font();
-    const int px = Koordinatat::pikeNePiksel(pike);
-    if (pike == m_fontSize && f.pixelSize() == px)
+    const int px = Units::pointsToPixels(points);
+    if (points == m_fontSize && f.pixelSize() == px)
         return;
-    m_fontSize = pike;
+    m_fontSize = points;
     f.setPixelSize(px);
     setFont(f);
-    pershtatMadhesine();
+    fitSize();
     update();
 }
 
-void TextLabel::setCaptionFont(const QFont &f, double pike)
+void TextLabel::setCaptionFont(const QFont &f, double points)
 {
-    m_fontSize = pike;
+    m_fontSize = points;
     setFont(f);
-    pershtatMadhesine();
+    fitSize();
     update();
 }
 
-void TextLabel::pershtatMadhesine()
+void TextLabel::fitSize()
 {
     if (!m_autoSize)
         return;
     // An auto-sized label grows or shrinks to its caption on one line per paragraph.
     const QFontMetrics fm(font());
-    const QRect kuti = fm.boundingRect(
-        QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, tekstiIShfaqur());
-    const int kufiri = m_border ? 2 * TrashesiaEKufirit : 0;
-    resize(kuti.width() + kufiri, std::max(fm.height(), kuti.height()) + kufiri);
+    const QRect box
+        = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, shownText());
+    const int border = m_border ? 2 * BorderThickness : 0;
+    resize(box.width() + border, std::max(fm.height(), box.height()) + border);
 }
 
 void TextLabel::paintEvent(QPaintEvent *)
@@ -110,14 +110,14 @@ void TextLabel::paintEvent(QPaintEvent *)
     const QRect r = rect();
     if (!m_transparent)
         p.fillRect(r, m_backColor);
-    QRect kuti = r;
+    QRect box = r;
     if (m_border) {
-        Bevelet::IFundosur.vizato(p, r);
-        kuti.adjust(TrashesiaEKufirit, TrashesiaEKufirit, -TrashesiaEKufirit, -TrashesiaEKufirit);
+        Bevels::Sunken.draw(p, r);
+        box.adjust(BorderThickness, BorderThickness, -BorderThickness, -BorderThickness);
     }
     if (m_caption.isEmpty())
         return;
     p.setFont(font());
     p.setPen(m_foreColor);
-    p.drawText(kuti, m_alignment | Qt::AlignTop | Qt::TextWordWrap, tekstiIShfaqur());
+    p.drawText(box, m_alignment | Qt::AlignTop | Qt::TextWordWrap, shownText());
 }

@@ -34,17 +34,17 @@ public:
 
     // Points at 96 dpi, as set.
     double fontSize() const { return m_fontSize; }
-    void setFontSize(double pike);
-    void setCaptionFont(const QFont &f, double pike);
+    void setFontSize(double points);
+    void setCaptionFont(const QFont &f, double points);
 
-    static constexpr int TrashesiaEKufirit = 2;
+    static constexpr int BorderThickness = 2;
 
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    void pershtatMadhesine();
-    QString tekstiIShfaqur() const;
+    void fitSize();
+    QString shownText() const;
 
     QString m_caption;
     QColor m_foreColor = Qt::white;

@@ -1,8 +1,8 @@
 // The hidden question-bank panel: inert and harmless without a database, really bound to its
 // table when a test points it at one, and built as designed.
 
-#include "FotoEFushes.h"
-#include "PaneliIFondit.h"
+#include "bankpanel/FotoEFushes.h"
+#include "bankpanel/PaneliIFondit.h"
 
 #include <QBuffer>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "Grab.h"
+#include "support/Grab.h"
 
 #include <QDir>
 #include <QWidget>

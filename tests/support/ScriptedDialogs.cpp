@@ -1,11 +1,11 @@
-#include "ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
-QMessageBox::StandardButton ScriptedDialogs::pyet(QWidget *, const QString &titulli,
-    const QString &teksti, QMessageBox::StandardButtons butonat,
-    QMessageBox::StandardButton parazgjedhur)
+QMessageBox::StandardButton ScriptedDialogs::ask(QWidget *, const QString &title,
+    const QString &text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
 {
-    pyetura.append({ titulli, teksti, butonat, parazgjedhur });
+    asked.append({ title, text, buttons, defaultButton });
     if (during)
         during();
-    return pergjigjet.isEmpty() ? parazgjedhur : pergjigjet.takeFirst();
+    return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "screen/Dialogs.h"
 
 #include <QList>
 #include <QMessageBox>
@@ -14,18 +14,18 @@
 class ScriptedDialogs final : public Dialogs
 {
 public:
-    struct Kutia
+    struct AskedBox
     {
-        QString titulli;
-        QString teksti;
-        QMessageBox::StandardButtons butonat;
-        QMessageBox::StandardButton parazgjedhur;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
     };
 
-    QList<QMessageBox::StandardButton> pergjigjet;
-    QList<Kutia> pyetura;
+    QList<QMessageBox::StandardButton> answers;
+    QList<AskedBox> asked;
     std::function<void()> during;
 
-    QMessageBox::StandardButton pyet(QWidget *, const QString &titulli, const QString &teksti,
-        QMessageBox::StandardButtons butonat, QMessageBox::StandardButton parazgjedhur) override;
+    QMessageBox::StandardButton ask(QWidget *, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) override;
 };

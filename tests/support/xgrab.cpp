@@ -15,8 +15,8 @@ int main(int argc, char *argv[])
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
-    QScreen *ekrani = QGuiApplication::primaryScreen();
-    if (!ekrani)
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
         return 1;
-    return ekrani->grabWindow(0).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return screen->grabWindow(0).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -1,0 +1,73 @@
+#include "exam/DemoBank.h"
+
+#include "exam/BankTexts.h"
+#include "exam/ExamState.h"
+#include "exam/NumberText.h"
+
+#include <array>
+
+namespace {
+
+// Points, correct letter, the two font sizes and the structure of each question; the wording
+// lives beside it in TekstetEFondit.cpp.
+struct QuestionValues
+{
+    int points;
+    char correct;
+    int questionFontSize;
+    int altFontSize;
+    const char *structure;
+};
+
+constexpr std::array<QuestionValues, 50> values { {
+    { 1, 'A', 20, 21, "TTTTTT" }, // 1
+    { 2, 'A', 20, 21, "TTTTTT" }, { 3, 'E', 20, 21, "TTTTTT" }, { 1, 'C', 20, 21, "TTTTTT" },
+    { 2, 'A', 20, 15, "TTTTT" }, // 5
+    { 3, 'B', 20, 21, "TTTTTT" }, { 1, 'C', 20, 14, "TTTTTT" }, { 2, 'A', 20, 21, "TTTTTT" },
+    { 3, 'C', 20, 21, "TTTTTT" }, { 1, 'B', 20, 21, "TTTTTT" }, // 10
+    { 2, 'B', 15, 21, "TTTTTT" }, { 3, 'C', 20, 21, "TTTTTT" }, { 1, 'C', 26, 15, "TTTTTT" },
+    { 2, 'D', 20, 21, "TTTTTT" }, { 3, 'D', 20, 21, "TTTTT" }, // 15
+    { 1, 'C', 25, 18, "TTTTTT" }, { 2, 'C', 26, 21, "TTTTT" }, { 3, 'C', 28, 23, "TTTTT" },
+    { 1, 'A', 25, 11, "TTTTT" }, { 2, 'D', 27, 19, "TTTTT" }, // 20
+    { 3, 'B', 26, 24, "TTTTT" }, { 1, 'C', 25, 22, "TTTTT" }, { 2, 'B', 28, 21, "TTTTT" },
+    { 3, 'A', 28, 23, "TTTTT" }, { 1, 'B', 27, 21, "TTTTT" }, // 25
+    { 2, 'B', 25, 23, "TTTTT" }, { 3, 'B', 24, 19, "TTTTT" }, { 1, 'C', 20, 21, "TTTTT" },
+    { 2, 'D', 22, 21, "TTTTT" }, { 3, 'A', 20, 16, "TTTTT" }, // 30
+    { 1, 'C', 24, 19, "GTTTT" }, { 2, 'B', 23, 21, "GTTTT" }, { 3, 'C', 25, 23, "TTTTT" },
+    { 1, 'A', 24, 19, "TTTTT" }, { 2, 'C', 23, 17, "TTTTT" }, // 35
+    { 3, 'C', 28, 19, "TTTTT" }, { 1, 'C', 24, 21, "TTTTT" }, { 2, 'A', 23, 21, "TTTTT" },
+    { 3, 'B', 24, 21, "TTTTT" }, { 1, 'C', 28, 21, "TTTTT" }, // 40
+    { 2, 'A', 18, 21, "TTTTT" }, { 3, 'A', 24, 21, "TTTTT" }, { 1, 'A', 26, 24, "TTTTT" },
+    { 2, 'C', 26, 21, "TTTTT" }, { 3, 'D', 29, 28, "TTTTT" }, // 45
+    { 1, 'B', 28, 21, "TTTTT" }, { 2, 'B', 18, 16, "TTTTT" }, { 3, 'B', 27, 16, "TTTTT" },
+    { 1, 'D', 26, 18, "TTTTT" }, { 2, 'C', 27, 21, "TTTTT" }, // 50
+} };
+
+// Question 17 asks for a number: its alternatives are whole numbers, shown as their text.
+constexpr int NumericQuestion = 17;
+constexpr std::array<int, 4> numericAlternatives { 300, 700, -300, 7500 };
+
+} // namespace
+
+void MbushFondinDemo(ExamState &s)
+{
+    const auto &texts = bankTexts();
+    for (int q = 1; q <= ExamState::QuestionCount; ++q) {
+        const QuestionValues &v = values[static_cast<std::size_t>(q - 1)];
+        const QuestionText &t = texts[static_cast<std::size_t>(q - 1)];
+        s.Pyetja(q) = QString::fromUtf8(t.question);
+        s.PikePozitive(q) = static_cast<std::int16_t>(v.points);
+        s.PergjigjaESakte(q) = QString(QLatin1Char(v.correct));
+        s.FondSizeP(q) = v.questionFontSize;
+        s.FondSizeAlt(q) = v.altFontSize;
+        s.StrukturaEPyetjes(q) = QString::fromLatin1(v.structure);
+        for (int j = 1; j <= ExamState::MaxAlternatives; ++j) {
+            if (q == NumericQuestion && j <= 4)
+                s.Alternativat(q, j)
+                    = NumberText::decimalText(numericAlternatives[static_cast<std::size_t>(j - 1)]);
+            else
+                s.Alternativat(q, j)
+                    = QString::fromUtf8(t.alternatives[static_cast<std::size_t>(j - 1)]);
+        }
+    }
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "exam/ExamState.h"
+#include "exam/handlers/Exam.h"
+#include "screen/FlatButton.h"
+#include "screen/FormProvimi.h"
+#include "screen/TextLabel.h"
+#include "support/Grab.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <optional>
+
+// One sitting on the live window with its seams fixed: a known seed, a known date, scripted
+// message boxes, and the program's end recorded instead of performed.
+struct Sitting
+{
+    FormProvimi window;
+    ScriptedDialogs dialogs;
+    Exam exam;
+    std::optional<int> exitCode;
+
+    explicit Sitting(float seed = 31415.5f, bool show = true)
+        : exam(window, dialogs, seed, QDate(2026, 12, 7))
+    {
+        QObject::connect(&exam, &Exam::finished, [this](int code) { exitCode = code; });
+        exam.Form_Load();
+        if (show) {
+            window.showCoveringScreen();
+            (void)QTest::qWaitForWindowExposed(&window);
+        }
+        // The hidden panel stands, as it does a moment after the first frame, so that no
+        // check of the screen sees it arrive.
+        window.bankPanel();
+    }
+
+    const ExamState &s() const { return exam.state(); }
+
+    // Everything the candidate can see change: each control's caption, colours, place and
+    // visibility, and the drawing under them. (Keyboard focus moving with a click is not a
+    // change of the exam.)
+    QList<QVariant> view() const
+    {
+        QList<QVariant> v;
+        for (QWidget *w : window.findChildren<QWidget *>()) {
+            v << w->objectName() << w->geometry() << w->isHidden() << w->isEnabled();
+            if (auto *b = qobject_cast<FlatButton *>(w))
+                v << b->text() << b->backColor() << b->tag() << b->fontSize();
+            if (auto *l = qobject_cast<QLabel *>(w))
+                v << l->text() << l->palette().color(QPalette::WindowText);
+        }
+        v << window.surface().image();
+        return v;
+    }
+    FlatButton *question(int k) { return window.CmdZgjidhPyetjen(k); }
+    FlatButton *answerButton(int j) { return window.CmdAlternativa(j); }
+    QString clock() const { return window.LblMin->caption() + window.LblSek->caption(); }
+    void setClock(const QString &min, const QString &seconds)
+    {
+        window.LblMin->setCaption(min);
+        window.LblSek->setCaption(seconds);
+    }
+    // The exam closed by the candidate: the leave alternative confirmed, the end request
+    // answered Yes.
+    void close()
+    {
+        dialogs.answers = { QMessageBox::Yes };
+        click(answerButton(0));
+        click(window.CmdKonfirmoj);
+    }
+
+    // A click as the candidate makes it: only on a control that is shown and enabled.
+    static bool click(FlatButton *b)
+    {
+        if (b->isHidden() || !b->isEnabled())
+            return false;
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
+        return true;
+    }
+
+    // The paper position of a question, and the letters of a right and a wrong answer to it.
+    int positionOf(int q)
+    {
+        for (int k = 1; k <= 50; ++k)
+            if (s().Teza(k) == q)
+                return k;
+        return 0;
+    }
+    QString correctLetter(int k) { return s().PergjigjaESakte(s().Teza(k)); }
+    QString wrongLetter(int k) { return correctLetter(k) == "A" ? "B" : "A"; }
+    // Opens question k and marks alternative j.
+    void mark(int k, int j)
+    {
+        click(question(k));
+        click(answerButton(j));
+    }
+
+    // The closing screen: the answer area gone, the percentage shown, and each question button
+    // moved 5 right and 5 down from its grid place, with its number in white in a black
+    // 15-pixel box touching its upper left corner. Returns the grab, also written as <name>.png.
+    QImage checkClosing(const QString &percentage, const QString &name)
+    {
+        [&] {
+            QVERIFY(exam.isClosed());
+            QCOMPARE(s().ProvimiPerfundoi, FlagYes);
+            QVERIFY(!window.Timer1->isActive());
+            for (int j = 0; j <= 5; ++j)
+                QVERIFY(answerButton(j)->isHidden() && window.LblGermaEAlt(j)->isHidden());
+            QVERIFY(window.CmdKonfirmoj->isHidden() && window.LblZgjidhniPyTj->isHidden());
+            QVERIFY(window.LblNjoftim->isHidden());
+            QVERIFY(!window.CmdEND->isHidden() && !window.LblRezNePerqindje->isHidden());
+            QCOMPARE(window.LblRezNePerqindje->caption(), percentage);
+        }();
+        const QImage img = grabToPng(&window, name);
+        for (int i = 1; i <= 50; ++i) {
+            const int c = (i - 1) % 5 + 1, r = (i - 1) / 5;
+            const QPoint p = question(i)->pos();
+            [&] {
+                QVERIFY(std::abs(p.x() - 5 - (730 + 1.5 * 33 * c)) <= 0.5);
+                QVERIFY(std::abs(p.y() - 5 - (200 + 1.7 * 33 * r)) <= 0.5);
+                int white = 0;
+                for (int y = p.y() - 15; y < p.y(); ++y)
+                    for (int x = p.x() - 15; x < p.x(); ++x) {
+                        const QColor n = img.pixelColor(x, y);
+                        QVERIFY(n == Qt::black || n == Qt::white);
+                        white += n == Qt::white;
+                    }
+                QVERIFY2(white > 5, qPrintable(QString::number(i)));
+            }();
+        }
+        return img;
+    }
+};
