@@ -6,7 +6,7 @@ namespace {
 // the four professions, mixed. The correct letter, points and font sizes of each question are in
 // FondiDemo.cpp; every text here has been fitted to its control at those font sizes, so a longer
 // wording has to be measured again before it goes in.
-constexpr std::array<QuestionText, 50> texts { {
+constexpr std::array<QuestionText, QuestionCount> texts { {
     // 1
     { "Cila është frekuenca normale e zemrës në qetësi te një i rritur i shëndetshëm?",
         { "60–100 rrahje në minutë", "30–50 rrahje në minutë", "100–140 rrahje në minutë",
@@ -235,7 +235,7 @@ constexpr std::array<QuestionText, 50> texts { {
 
 } // namespace
 
-const std::array<QuestionText, 50> &bankTexts()
+const std::array<QuestionText, QuestionCount> &bankTexts()
 {
     return texts;
 }

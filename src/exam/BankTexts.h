@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Counts.h"
+
 #include <array>
 
 // The wording of the demonstration bank: question 1 is element 0. Texts are UTF-8. A question
@@ -8,7 +10,7 @@
 struct QuestionText
 {
     const char *question;
-    std::array<const char *, 5> alternatives;
+    std::array<const char *, AlternativeCount> alternatives;
 };
 
-const std::array<QuestionText, 50> &bankTexts();
+const std::array<QuestionText, QuestionCount> &bankTexts();

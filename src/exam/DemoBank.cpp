@@ -19,7 +19,7 @@ struct QuestionValues
     const char *structure;
 };
 
-constexpr std::array<QuestionValues, 50> values { {
+constexpr std::array<QuestionValues, QuestionCount> values { {
     { 1, 'A', 20, 21, "TTTTTT" }, // 1
     { 2, 'A', 20, 21, "TTTTTT" }, { 3, 'E', 20, 21, "TTTTTT" }, { 1, 'C', 20, 21, "TTTTTT" },
     { 2, 'A', 20, 15, "TTTTT" }, // 5
@@ -52,7 +52,7 @@ constexpr std::array<int, 4> numericAlternatives { 300, 700, -300, 7500 };
 void MbushFondinDemo(ExamState &s)
 {
     const auto &texts = bankTexts();
-    for (int q = 1; q <= ExamState::QuestionCount; ++q) {
+    for (int q = 1; q <= QuestionCount; ++q) {
         const QuestionValues &v = values[static_cast<std::size_t>(q - 1)];
         const QuestionText &t = texts[static_cast<std::size_t>(q - 1)];
         s.Pyetja(q) = QString::fromUtf8(t.question);
@@ -61,7 +61,7 @@ void MbushFondinDemo(ExamState &s)
         s.FondSizeP(q) = v.questionFontSize;
         s.FondSizeAlt(q) = v.altFontSize;
         s.StrukturaEPyetjes(q) = QString::fromLatin1(v.structure);
-        for (int j = 1; j <= ExamState::MaxAlternatives; ++j) {
+        for (int j = 1; j <= AlternativeCount; ++j) {
             if (q == NumericQuestion && j <= 4)
                 s.Alternativat(q, j)
                     = NumberText::decimalText(numericAlternatives[static_cast<std::size_t>(j - 1)]);

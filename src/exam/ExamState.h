@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Colour.h"
+#include "base/Counts.h"
 #include "exam/BoundedArray.h"
 
 #include <QString>
@@ -20,22 +21,20 @@
 // record, and scoring reads them from there.
 struct ExamState
 {
-    static constexpr int QuestionCount = 50;
-    static constexpr int MaxAlternatives = 5;
 
     // The bank, indexed by question number q.
-    BoundedArray<QString, 1, 50> Pyetja; // there is no question 0
-    BoundedArray<QString, 0, 50> PergjigjaESakte;
-    BoundedArray<std::int16_t, 0, 50> PikePozitive;
-    BoundedArray<int, 0, 50> FondSizeP;
-    BoundedArray<int, 0, 50> FondSizeAlt;
-    BoundedArray<QString, 0, 50> StrukturaEPyetjes;
-    BoundedArray2<QString, 0, 50, 0, 5> Alternativat;
-    BoundedArray<int, 0, 50> NrAlternativave;
+    BoundedArray<QString, 1, QuestionCount> Pyetja; // there is no question 0
+    BoundedArray<QString, 0, QuestionCount> PergjigjaESakte;
+    BoundedArray<std::int16_t, 0, QuestionCount> PikePozitive;
+    BoundedArray<int, 0, QuestionCount> FondSizeP;
+    BoundedArray<int, 0, QuestionCount> FondSizeAlt;
+    BoundedArray<QString, 0, QuestionCount> StrukturaEPyetjes;
+    BoundedArray2<QString, 0, QuestionCount, 0, AlternativeCount> Alternativat;
+    BoundedArray<int, 0, QuestionCount> NrAlternativave;
 
     // The paper and the candidate's progress.
-    BoundedArray<std::int16_t, 0, 50> Teza;
-    BoundedArray<QString, 0, 50> EZgjedhur;
+    BoundedArray<std::int16_t, 0, QuestionCount> Teza;
+    BoundedArray<QString, 0, QuestionCount> EZgjedhur;
     int NrPyetjeve = 0;
     int PyetjaEHapur = 0;
     QString GermaEZgjedhur;
@@ -43,8 +42,8 @@ struct ExamState
     QString ProvimiPerfundoi;
 
     // The result, written when the examination closes.
-    BoundedArray<QString, 0, 100> PergjigjetEDhena;
-    BoundedArray<QString, 0, 100> PiketEFituara;
+    BoundedArray<QString, 0, ResultRoom> PergjigjetEDhena;
+    BoundedArray<QString, 0, ResultRoom> PiketEFituara;
     double PiketEGrumbulluara = 0;
     std::int16_t PiketMaksimale = 0;
 
@@ -52,10 +51,10 @@ struct ExamState
     float GjeresiaButonit = 0;
     float LartesiaButonit = 0;
     BoundedArray<std::optional<Colour>, 0, 3> NgjyraPikeve; // an unset entry draws as black
-    BoundedArray<float, 0, 5> AltLeft;
-    BoundedArray<float, 0, 5> AltTop;
-    BoundedArray<float, 0, 5> AltWidth;
-    BoundedArray<float, 0, 5> AltHeight;
+    BoundedArray<float, 0, AlternativeCount> AltLeft;
+    BoundedArray<float, 0, AlternativeCount> AltTop;
+    BoundedArray<float, 0, AlternativeCount> AltWidth;
+    BoundedArray<float, 0, AlternativeCount> AltHeight;
 };
 
 inline const QString FlagYes = QStringLiteral("po");

@@ -10,8 +10,8 @@
 void drawPaper(ExamState &s, RandomGenerator &random)
 {
     int k = 0;
-    while (k < ExamState::QuestionCount) {
-        const int r = static_cast<int>(std::floor(random.next() * 50)) + 1;
+    while (k < QuestionCount) {
+        const int r = static_cast<int>(std::floor(random.next() * QuestionCount)) + 1;
         if (s.EZgjedhur(r) == FlagYes)
             continue;
         ++k;

@@ -13,8 +13,8 @@
 // the button's position number.
 struct Scoring
 {
-    BoundedArray<QString, 0, 100> PergjigjetEDhena;
-    BoundedArray<QString, 0, 100> PiketEFituara;
+    BoundedArray<QString, 0, ResultRoom> PergjigjetEDhena;
+    BoundedArray<QString, 0, ResultRoom> PiketEFituara;
     double PiketEGrumbulluara = 0;
     std::int16_t PiketMaksimale = 0;
 };

@@ -27,7 +27,7 @@ constexpr std::array<ButtonSpec, sizeof...(I)> questionButtons(std::index_sequen
     return { question(static_cast<int>(I))... };
 }
 
-constexpr auto QuestionSpecs = questionButtons(std::make_index_sequence<QuestionButtons + 1>());
+constexpr auto QuestionSpecs = questionButtons(std::make_index_sequence<QuestionCount + 1>());
 
 // The tables keep one control to a line, so they read like the design.
 // clang-format off

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Colour.h"
+#include "base/Counts.h"
 
 #include <QRect>
 
@@ -57,8 +58,8 @@ std::span<const ButtonSpec> buttons();
 std::span<const LabelSpec> labels();
 
 inline constexpr QRect DesignWindow { 0, 0, 921, 752 };
-inline constexpr int QuestionButtons = 50; // elements 1 to 50; element 0 is never a question
-inline constexpr int AnswerButtons = 5; // elements 1 to 5; element 0 ends the exam
+// CmdZgjidhPyetjen has elements 1 to QuestionCount (element 0 is never a question),
+// CmdAlternativa elements 1 to AlternativeCount and element 0, which ends the exam.
 
 // The design's examining body, shown in capitals beside its logo.
 extern const char *const ExaminingBody;

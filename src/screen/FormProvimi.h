@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Counts.h"
 #include "screen/DrawingSurface.h"
 
 #include <QWidget>
@@ -101,9 +102,9 @@ private:
     void buildBankPanel();
 
     DrawingSurface m_surface;
-    std::array<FlatButton *, 51> m_questionButtons {};
-    std::array<FlatButton *, 6> m_answerButtons {};
-    std::array<TextLabel *, 6> m_letterLabels {};
+    std::array<FlatButton *, QuestionCount + 1> m_questionButtons {};
+    std::array<FlatButton *, AlternativeCount + 1> m_answerButtons {};
+    std::array<TextLabel *, AlternativeCount + 1> m_letterLabels {};
     PictureBox *m_picPyG31 = nullptr;
     PictureBox *m_picPyG32 = nullptr;
     PaneliIFondit *m_bankPanel = nullptr;

@@ -49,14 +49,14 @@ void Exam::connectControls()
 {
     // A click reaches a handler only from a control the candidate can see and use.
     auto usable = [](const QWidget *w) { return !w->isHidden() && w->isEnabled(); };
-    for (int i = 1; i <= ExamState::QuestionCount; ++i) {
+    for (int i = 1; i <= QuestionCount; ++i) {
         FlatButton *b = m_window.CmdZgjidhPyetjen(i);
         connect(b, &FlatButton::clicked, this, [this, b, i, usable] {
             if (usable(b))
                 CmdZgjidhPyetjen_Click(i);
         });
     }
-    for (int k = 0; k <= ExamState::MaxAlternatives; ++k) {
+    for (int k = 0; k <= AlternativeCount; ++k) {
         FlatButton *b = m_window.CmdAlternativa(k);
         connect(b, &FlatButton::clicked, this, [this, b, k, usable] {
             if (usable(b))
@@ -84,25 +84,25 @@ void Exam::Form_Load()
     m_window.LblData->setCaption(QLocale::system().toString(m_today, QLocale::ShortFormat));
     MbushFondinDemo(m_state);
     RuajPozicionetAlt();
-    for (int q = 1; q <= ExamState::QuestionCount; ++q)
+    for (int q = 1; q <= QuestionCount; ++q)
         m_state.NrAlternativave(q) = static_cast<int>(m_state.StrukturaEPyetjes(q).size()) - 1;
 
     RandomGenerator random(m_seed);
     drawPaper(m_state, random);
-    m_state.NrPyetjeve = ExamState::QuestionCount;
+    m_state.NrPyetjeve = QuestionCount;
 
     // The grid: 10 rows of 5 from the button size read at run time, each button framed in the
     // colour of the points of the question behind it.
-    m_state.GjeresiaButonit = static_cast<float>(m_window.CmdZgjidhPyetjen(50)->width());
-    m_state.LartesiaButonit = static_cast<float>(m_window.CmdZgjidhPyetjen(50)->height());
+    m_state.GjeresiaButonit = static_cast<float>(m_window.CmdZgjidhPyetjen(QuestionCount)->width());
+    m_state.LartesiaButonit
+        = static_cast<float>(m_window.CmdZgjidhPyetjen(QuestionCount)->height());
     const double W = m_state.GjeresiaButonit;
     const double H = m_state.LartesiaButonit;
     DrawingSurface &d = m_window.surface();
     // Room for the frames and the legend in one step.
     d.reserve(QRect(QPoint(toPixel(LegendX), toPixel(GridY0 - FrameMargin)),
         QPoint(toPixel(GridX0 + ColumnStep * W * ButtonsPerRow + W + FrameMargin) + 1,
-            toPixel(GridY0 + RowStep * H * (ExamState::QuestionCount / ButtonsPerRow - 1) + H
-                + FrameMargin)
+            toPixel(GridY0 + RowStep * H * (QuestionCount / ButtonsPerRow - 1) + H + FrameMargin)
                 + 1)));
     double x = GridX0;
     double y = GridY0;
@@ -134,7 +134,7 @@ void Exam::Form_Load()
     m_window.ImgFoto->move(PhotoPlace);
     name->move(name->x(), m_window.ImgFoto->y() + m_window.ImgFoto->height() + BelowPhoto);
 
-    for (int j = 1; j <= ExamState::MaxAlternatives; ++j)
+    for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setText(QString());
 
     // The legend of the point colours, left of the grid.
@@ -153,7 +153,7 @@ void Exam::Form_Load()
 
 void Exam::RuajPozicionetAlt()
 {
-    for (int i = 1; i <= ExamState::MaxAlternatives; ++i) {
+    for (int i = 1; i <= AlternativeCount; ++i) {
         const QRect g = m_window.CmdAlternativa(i)->geometry();
         m_state.AltLeft(i) = static_cast<float>(g.x());
         m_state.AltTop(i) = static_cast<float>(g.y());

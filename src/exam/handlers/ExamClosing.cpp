@@ -50,7 +50,7 @@ void Exam::PerfundoProvimin()
 
 void Exam::FshihAlternativat()
 {
-    for (int j = 0; j <= ExamState::MaxAlternatives; ++j) {
+    for (int j = 0; j <= AlternativeCount; ++j) {
         m_window.CmdAlternativa(j)->hide();
         m_window.LblGermaEAlt(j)->hide();
     }

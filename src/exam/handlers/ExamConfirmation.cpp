@@ -83,7 +83,7 @@ void Exam::fly(int k, int i)
     m_window.LblNjoftim->hide();
     m_window.PicPyG(31)->hide();
     m_window.PicPyG(32)->hide();
-    for (int j = 1; j <= ExamState::MaxAlternatives; ++j)
+    for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setText(QString());
     m_state.PyetjaEHapur = 0;
     ZhbllokoButonat();
@@ -97,23 +97,23 @@ void Exam::fly(int k, int i)
 
 void Exam::BllokoButonat()
 {
-    for (int b = 1; b <= 50; ++b)
+    for (int b = 1; b <= QuestionCount; ++b)
         m_window.CmdZgjidhPyetjen(b)->setEnabled(false);
-    for (int j = 1; j <= ExamState::MaxAlternatives; ++j)
+    for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setEnabled(false);
 }
 
 void Exam::ZhbllokoButonat()
 {
-    for (int b = 1; b <= 50; ++b)
+    for (int b = 1; b <= QuestionCount; ++b)
         m_window.CmdZgjidhPyetjen(b)->setEnabled(true);
-    for (int j = 1; j <= ExamState::MaxAlternatives; ++j)
+    for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setEnabled(true);
 }
 
 void Exam::RivendosPozicionetAlt()
 {
-    for (int j = 1; j <= ExamState::MaxAlternatives; ++j)
+    for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setGeometry(toPixel(m_state.AltLeft(j)),
             toPixel(m_state.AltTop(j)), toPixel(m_state.AltWidth(j)),
             toPixel(m_state.AltHeight(j)));

@@ -75,7 +75,7 @@ void Exam::CmdZgjidhPyetjen_Click(int i)
 
     // The question's alternatives, fresh and unmarked; the leave alternative keeps its own
     // visibility.
-    for (int j = 1; j <= ExamState::MaxAlternatives; ++j) {
+    for (int j = 1; j <= AlternativeCount; ++j) {
         FlatButton *a = m_window.CmdAlternativa(j);
         const bool hasQuestion = j <= m_state.NrAlternativave(q);
         if (!hasQuestion) {
@@ -111,7 +111,7 @@ void Exam::CmdAlternativa_Click(int k)
         return;
     m_state.GermaEZgjedhur = m_window.LblGermaEAlt(k)->caption().left(1);
     m_state.AlternativaEZgjedhur = k;
-    for (int j = 0; j <= ExamState::MaxAlternatives; ++j)
+    for (int j = 0; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setBackColor(Qt::white);
     m_window.CmdAlternativa(k)->setBackColor(toQColor(Colours::OpenGreen));
 }
