@@ -1,5 +1,6 @@
 #include "Provimi.h"
 
+#include "BankPanel.h"
 #include "Dialogs.h"
 #include "ExamState.h"
 #include "FlatButton.h"
@@ -7,7 +8,6 @@
 #include "FormProvimi.h"
 #include "GjeneratoriRastesor.h"
 #include "Koordinatat.h"
-#include "PaneliIFondit.h"
 #include "PictureBox.h"
 #include "Tekstet.h"
 #include "TextLabel.h"
@@ -185,9 +185,9 @@ void Provimi::Form_Activate()
     m_f.LblNjoftim->show();
     // Without a question-bank database this fails, and the exam goes on regardless. The
     // panel may still be waiting for the first frame; then it moves once it stands.
-    m_f.meTePaneli([](PaneliIFondit &paneli) {
+    m_f.meTePaneli([](BankPanel &paneli) {
         try {
-            paneli.leviznNeTeParin();
+            paneli.moveToFirst();
         } catch (...) { }
     });
 }

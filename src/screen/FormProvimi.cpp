@@ -1,10 +1,10 @@
 #include "FormProvimi.h"
 
+#include "BankPanel.h"
 #include "FlatButton.h"
 #include "Inventari.h"
 #include "Koordinatat.h"
 #include "LineControl.h"
-#include "PaneliIFondit.h"
 #include "PictureBox.h"
 #include "Pikturat.h"
 #include "TextLabel.h"
@@ -192,19 +192,19 @@ void FormProvimi::ndertoPanelin()
     pal.setColor(QPalette::WindowText, Qt::black);
     FrmMonitorAllDBFields->setPalette(pal);
     FrmMonitorAllDBFields->hide();
-    m_paneli = new PaneliIFondit(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
+    m_paneli = new BankPanel(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
     for (const auto &f : std::exchange(m_pritjaEPanelit, {}))
         f(*m_paneli);
 }
 
-PaneliIFondit *FormProvimi::paneli()
+BankPanel *FormProvimi::paneli()
 {
     if (!m_paneli)
         ndertoPanelin();
     return m_paneli;
 }
 
-void FormProvimi::meTePaneli(std::function<void(PaneliIFondit &)> f)
+void FormProvimi::meTePaneli(std::function<void(BankPanel &)> f)
 {
     if (m_paneli)
         f(*m_paneli);

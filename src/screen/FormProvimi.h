@@ -15,7 +15,7 @@ class PictureBox;
 class QGroupBox;
 class QTimer;
 class TextLabel;
-class PaneliIFondit;
+class BankPanel;
 
 // The one exam window. It holds every control of the design from creation to the end of the
 // program (only the hidden question-bank panel comes a moment later), the exam state, and the
@@ -81,9 +81,9 @@ public:
     // frame pointers are null.
     QGroupBox *FrmAllFieldsFondiNeFokus = nullptr;
     QGroupBox *FrmMonitorAllDBFields = nullptr;
-    PaneliIFondit *paneli();
+    BankPanel *paneli();
     // Runs f on the panel as soon as it stands: at once if it already does.
-    void meTePaneli(std::function<void(PaneliIFondit &)> f);
+    void meTePaneli(std::function<void(BankPanel &)> f);
 
 signals:
     // The window became active; the first time is the exam's activation.
@@ -106,7 +106,7 @@ private:
     std::array<TextLabel *, 6> m_germat {};
     PictureBox *m_picPyG31 = nullptr;
     PictureBox *m_picPyG32 = nullptr;
-    PaneliIFondit *m_paneli = nullptr;
+    BankPanel *m_paneli = nullptr;
     bool m_paneliIPlanifikuar = false;
-    std::vector<std::function<void(PaneliIFondit &)>> m_pritjaEPanelit;
+    std::vector<std::function<void(BankPanel &)>> m_pritjaEPanelit;
 };

@@ -1,13 +1,13 @@
 // The exam window as designed: every control read back from the live widgets, and what the
 // window really paints (flat button faces, the persistent drawing, printed numbers).
 
+#include "BankPanel.h"
 #include "FlatButton.h"
 #include "FormProvimi.h"
 #include "Grab.h"
 #include "Inventari.h"
 #include "Koordinatat.h"
 #include "LineControl.h"
-#include "PaneliIFondit.h"
 #include "PictureBox.h"
 #include "TextLabel.h"
 
@@ -143,11 +143,11 @@ void TestForma::paneliPasKornizesSePare()
     // panel runs once, when it stands, and later requests run at once.
     QVERIFY(!m_f->FrmAllFieldsFondiNeFokus);
     int pritur = 0;
-    PaneliIFondit *iPritur = nullptr;
-    m_f->meTePaneli([&](PaneliIFondit &p) {
+    BankPanel *iPritur = nullptr;
+    m_f->meTePaneli([&](BankPanel &p) {
         ++pritur;
         iPritur = &p;
-        QVERIFY(!p.leviznNeTeParin()); // no database: fails quietly
+        QVERIFY(!p.moveToFirst()); // no database: fails quietly
     });
     QCOMPARE(pritur, 0);
     m_f->show();
@@ -163,7 +163,7 @@ void TestForma::paneliPasKornizesSePare()
                  ->parentWidget(),
         m_f->FrmMonitorAllDBFields);
     int menjehere = 0;
-    m_f->meTePaneli([&](PaneliIFondit &) { ++menjehere; });
+    m_f->meTePaneli([&](BankPanel &) { ++menjehere; });
     QCOMPARE(menjehere, 1);
     QTest::qWait(20);
     QCOMPARE(pritur, 1);

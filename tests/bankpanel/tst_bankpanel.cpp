@@ -1,8 +1,8 @@
 // The hidden question-bank panel: inert and harmless without a database, really bound to its
 // table when a test points it at one, and built as designed.
 
-#include "FotoEFushes.h"
-#include "PaneliIFondit.h"
+#include "BankPanel.h"
+#include "BoundPicture.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -19,14 +19,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestPaneliIFondit final : public QObject
+class TestBankPanel final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void paBazeNukPrekAsgje();
-    void lidhjaEVerteteMeTabelen();
-    void inventari();
+    void withoutDatabaseTouchesNothing();
+    void bindsToARealTable();
+    void inventory();
 };
 
 namespace {
@@ -57,7 +57,7 @@ QMap<QString, QString> fushat(QGroupBox *monitor)
         if (!w->property("dataField").isValid())
             continue;
         QString t;
-        if (auto *f = qobject_cast<FotoEFushes *>(w))
+        if (auto *f = qobject_cast<BoundPicture *>(w))
             t = QStringLiteral("%1x%2").arg(f->pixmap().width()).arg(f->pixmap().height());
         else if (auto *l = qobject_cast<QLabel *>(w))
             t = l->text();
@@ -79,7 +79,7 @@ QSqlDatabase baza(const QString &lidhja, const QString &skedari)
 }
 } // namespace
 
-void TestPaneliIFondit::paBazeNukPrekAsgje()
+void TestBankPanel::withoutDatabaseTouchesNothing()
 {
     const QStringList dosjaPara = permbajtja(QDir::currentPath());
     const QStringList tmpPara = permbajtja(QDir::tempPath());
@@ -87,9 +87,9 @@ void TestPaneliIFondit::paBazeNukPrekAsgje()
     koha.start();
     {
         Kornizat k;
-        PaneliIFondit paneli(k.monitor, k.teGjitha);
-        QVERIFY(!paneli.leviznNeTeParin());
-        QVERIFY(!paneli.leviznNeTeParin()); // and again: still nothing, still no error
+        BankPanel paneli(k.monitor, k.teGjitha);
+        QVERIFY(!paneli.moveToFirst());
+        QVERIFY(!paneli.moveToFirst()); // and again: still nothing, still no error
         // Every column of the record is shown by one control, each with its placeholder.
         const auto f = fushat(k.monitor);
         QSet<QString> kolonat;
@@ -112,13 +112,13 @@ void TestPaneliIFondit::paBazeNukPrekAsgje()
     QCOMPARE(permbajtja(QDir::tempPath()), tmpPara);
 }
 
-void TestPaneliIFondit::lidhjaEVerteteMeTabelen()
+void TestBankPanel::bindsToARealTable()
 {
     QTemporaryDir dosja;
     const QString skedari = dosja.filePath(QStringLiteral("fondi.sqlite"));
     {
         QSqlQuery q(baza(QStringLiteral("test"), skedari));
-        QVERIFY2(q.exec(PaneliIFondit::perkufizimiITabeles()), qPrintable(q.lastError().text()));
+        QVERIFY2(q.exec(BankPanel::tableDefinition()), qPrintable(q.lastError().text()));
         QVERIFY(q.prepare(QStringLiteral("INSERT INTO FondPyetjesh (NumerIDiPyetjes, "
                                          "FashikulliGrupPyetjesh, NrIPyetjesNeFashikull, "
                                          "Veshtiresia, PergjigjaESakte, PikePozitive, "
@@ -146,10 +146,10 @@ void TestPaneliIFondit::lidhjaEVerteteMeTabelen()
     QSqlDatabase::removeDatabase(QStringLiteral("test"));
 
     Kornizat k;
-    PaneliIFondit paneli(k.monitor, k.teGjitha);
+    BankPanel paneli(k.monitor, k.teGjitha);
     const auto vendmbajtesit = fushat(k.monitor);
-    QVERIFY(paneli.lidhMeSkedarin(skedari));
-    QVERIFY(paneli.leviznNeTeParin());
+    QVERIFY(paneli.attachFile(skedari));
+    QVERIFY(paneli.moveToFirst());
     const auto f = fushat(k.monitor);
     QCOMPARE(f["LblNumerIDiPyetjes"], QStringLiteral("17"));
     QCOMPARE(f["TxtKapitulliNeDB"], QStringLiteral("Farmakologji"));
@@ -168,20 +168,20 @@ void TestPaneliIFondit::lidhjaEVerteteMeTabelen()
                 .exec(QStringLiteral("DELETE FROM FondPyetjesh")));
     QSqlDatabase::removeDatabase(QStringLiteral("fshirja"));
     // No record any more: the placeholders come back, every one of them.
-    QVERIFY(!paneli.leviznNeTeParin());
+    QVERIFY(!paneli.moveToFirst());
     QCOMPARE(fushat(k.monitor), vendmbajtesit);
 
     // A file that does not exist is not created.
     const QString mungon = dosja.filePath(QStringLiteral("mungon.sqlite"));
-    QVERIFY(!paneli.lidhMeSkedarin(mungon));
+    QVERIFY(!paneli.attachFile(mungon));
     QVERIFY(!QFile::exists(mungon));
-    QVERIFY(!paneli.leviznNeTeParin());
+    QVERIFY(!paneli.moveToFirst());
 }
 
-void TestPaneliIFondit::inventari()
+void TestBankPanel::inventory()
 {
     Kornizat k;
-    PaneliIFondit paneli(k.monitor, k.teGjitha);
+    BankPanel paneli(k.monitor, k.teGjitha);
     auto *kursori = k.monitor->findChild<QFrame *>(QStringLiteral("FondiIPyetjeve"));
     QVERIFY(kursori);
     QCOMPARE(kursori->geometry(), QRect(144, 496, 249, 33));
@@ -191,7 +191,7 @@ void TestPaneliIFondit::inventari()
     for (int i = 1; i <= 5; ++i) {
         const QString germa(QChar('A' + i - 1));
         auto *t = k.monitor->findChild<QPlainTextEdit *>(QStringLiteral("TxtAltTneDB(%1)").arg(i));
-        auto *p = k.monitor->findChild<FotoEFushes *>(QStringLiteral("PicAltGneDB(%1)").arg(i));
+        auto *p = k.monitor->findChild<BoundPicture *>(QStringLiteral("PicAltGneDB(%1)").arg(i));
         auto *c = k.monitor->findChild<QCheckBox *>(QStringLiteral("CekKenbe(%1)").arg(i));
         QVERIFY(t && p && c);
         QCOMPARE(t->size(), QSize(225, 49));
@@ -215,5 +215,5 @@ void TestPaneliIFondit::inventari()
     QVERIFY(k.teGjitha->findChild<QLabel *>(QStringLiteral("ImgPyetja"))->isHidden());
 }
 
-QTEST_MAIN(TestPaneliIFondit)
-#include "tst_paneliifondit.moc"
+QTEST_MAIN(TestBankPanel)
+#include "tst_bankpanel.moc"

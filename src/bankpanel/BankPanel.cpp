@@ -1,6 +1,6 @@
-#include "PaneliIFondit.h"
+#include "BankPanel.h"
 
-#include "FotoEFushes.h"
+#include "BoundPicture.h"
 
 #include <QCheckBox>
 #include <QDataWidgetMapper>
@@ -90,31 +90,31 @@ void ngjyra(QWidget *w, QPalette::ColorRole roli, const QColor &c)
 
 } // namespace
 
-const QString PaneliIFondit::Tabela = QStringLiteral("FondPyetjesh");
+const QString BankPanel::Table = QStringLiteral("FondPyetjesh");
 
-QString PaneliIFondit::perkufizimiITabeles()
+QString BankPanel::tableDefinition()
 {
     QStringList kolonat;
     for (const Kolona &k : Kolonat)
         kolonat << QStringLiteral("%1 %2").arg(QLatin1String(k.emri), QLatin1String(k.lloji));
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(Tabela, kolonat.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(Table, kolonat.join(QStringLiteral(", ")));
 }
 
-PaneliIFondit::PaneliIFondit(
+BankPanel::BankPanel(
     QGroupBox *frmMonitorAllDBFields, QGroupBox *frmAllFieldsFondiNeFokus, QObject *parent)
     : QObject(parent)
 {
-    setObjectName(QStringLiteral("PaneliIFondit"));
+    setObjectName(QStringLiteral("BankPanel"));
     ndertoMonitorin(frmMonitorAllDBFields);
     ndertoTeGjithaFushat(frmAllFieldsFondiNeFokus);
 }
 
-PaneliIFondit::~PaneliIFondit()
+BankPanel::~BankPanel()
 {
     mbyllLidhjen();
 }
 
-void PaneliIFondit::lidh(
+void BankPanel::lidh(
     QWidget *kontrolli, const char *fusha, const char *prona, const QVariant &vendmbajtesi)
 {
     kontrolli->setProperty(prona, vendmbajtesi);
@@ -122,7 +122,7 @@ void PaneliIFondit::lidh(
     m_lidhjet.push_back({ kontrolli, QString::fromLatin1(fusha), prona, vendmbajtesi });
 }
 
-void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
+void BankPanel::ndertoMonitorin(QGroupBox *frm)
 {
     const QString rreshtiIRi = QStringLiteral("\r\n");
 
@@ -198,9 +198,9 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     etikete(frm, QStringLiteral("LblTitullGrafike"),
         QStringLiteral("Pyetjet dhe Alternativa Grafike"), { 330, 229, 200, 18 });
     auto *grafika
-        = kontroll<FotoEFushes>(frm, QStringLiteral("PicPyetjaGneDB"), { 355, 82, 177, 145 });
+        = kontroll<BoundPicture>(frm, QStringLiteral("PicPyetjaGneDB"), { 355, 82, 177, 145 });
     grafika->setFrameShape(QFrame::Box);
-    lidh(grafika, "ImazhGrafikIPyetes", "teDhenat", QByteArray());
+    lidh(grafika, "ImazhGrafikIPyetes", "imageData", QByteArray());
 
     // The five alternatives, text and graphic, with a check box each, framed together.
     auto *korniza
@@ -224,11 +224,11 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
         t->raise();
         const QString v = QStringLiteral("Text Alt ") + g + (i >= 4 ? rreshtiIRi : QString());
         lidh(t, tekstet[i - 1], "plainText", v);
-        auto *p = kontroll<FotoEFushes>(
+        auto *p = kontroll<BoundPicture>(
             frm, QStringLiteral("PicAltGneDB(%1)").arg(i), { 280, y, 177, 49 });
         p->setAutoFillBackground(true);
         ngjyra(p, QPalette::Window, Qt::white);
-        lidh(p, grafikat[i - 1], "teDhenat", QByteArray());
+        lidh(p, grafikat[i - 1], "imageData", QByteArray());
     }
 
     // The panel's buttons; none of them does anything.
@@ -263,7 +263,7 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     // The data cursor's navigation bar.
     auto *kursori = kontroll<QFrame>(frm, QStringLiteral("FondiIPyetjeve"), { 144, 496, 249, 33 });
     kursori->setFrameShape(QFrame::Panel);
-    kursori->setProperty("recordSource", Tabela);
+    kursori->setProperty("recordSource", Table);
     auto *rresht = new QHBoxLayout(kursori);
     rresht->setContentsMargins(2, 2, 2, 2);
     rresht->setSpacing(1);
@@ -293,7 +293,7 @@ void PaneliIFondit::ndertoMonitorin(QGroupBox *frm)
     connect(navigimi[3], &QToolButton::clicked, m_mapper, &QDataWidgetMapper::toLast);
 }
 
-void PaneliIFondit::ndertoTeGjithaFushat(QGroupBox *frm)
+void BankPanel::ndertoTeGjithaFushat(QGroupBox *frm)
 {
     // Bound to a data source that does not exist in the window: these stay empty.
     const QString burimi = QStringLiteral("DataPyetjet");
@@ -325,13 +325,13 @@ void PaneliIFondit::ndertoTeGjithaFushat(QGroupBox *frm)
     etikete(frm, QStringLiteral("Label2"), QStringLiteral("Kapitulli"), { 370, 184, 110, 24 });
 }
 
-void PaneliIFondit::rikthePlaceholderat()
+void BankPanel::rikthePlaceholderat()
 {
     for (const Lidhja &l : m_lidhjet)
         l.kontrolli->setProperty(l.prona.constData(), l.vendmbajtesi);
 }
 
-void PaneliIFondit::mbyllLidhjen()
+void BankPanel::mbyllLidhjen()
 {
     if (m_emriILidhjes.isEmpty())
         return;
@@ -344,7 +344,7 @@ void PaneliIFondit::mbyllLidhjen()
     m_emriILidhjes.clear();
 }
 
-bool PaneliIFondit::lidhMeSkedarin(const QString &skedari)
+bool BankPanel::attachFile(const QString &skedari)
 {
     mbyllLidhjen();
     m_emriILidhjes = QStringLiteral("FondiIPyetjeve-%1").arg(reinterpret_cast<quintptr>(this));
@@ -356,7 +356,7 @@ bool PaneliIFondit::lidhMeSkedarin(const QString &skedari)
             return false;
         m_modeli = new QSqlTableModel(this, db);
     }
-    m_modeli->setTable(Tabela);
+    m_modeli->setTable(Table);
     m_modeli->setEditStrategy(QSqlTableModel::OnManualSubmit);
     m_mapper->setModel(m_modeli);
     for (const Lidhja &l : m_lidhjet)
@@ -364,7 +364,7 @@ bool PaneliIFondit::lidhMeSkedarin(const QString &skedari)
     return true;
 }
 
-bool PaneliIFondit::leviznNeTeParin()
+bool BankPanel::moveToFirst()
 {
     if (!m_modeli || !m_modeli->select() || m_modeli->rowCount() == 0) {
         rikthePlaceholderat();

@@ -16,28 +16,28 @@ class QWidget;
 // model over the record source and a widget mapper binding every field's control to its
 // column. No database is named, so in the exam the cursor has no record, the controls keep
 // their placeholders and the move to the first record fails; the exam carries on regardless.
-class PaneliIFondit final : public QObject
+class BankPanel final : public QObject
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(PaneliIFondit)
+    Q_DISABLE_COPY_MOVE(BankPanel)
 
 public:
-    PaneliIFondit(QGroupBox *frmMonitorAllDBFields, QGroupBox *frmAllFieldsFondiNeFokus,
+    BankPanel(QGroupBox *frmMonitorAllDBFields, QGroupBox *frmAllFieldsFondiNeFokus,
         QObject *parent = nullptr);
-    ~PaneliIFondit() override;
+    ~BankPanel() override;
 
-    static const QString Tabela; // the record source, "FondPyetjesh"
+    static const QString Table; // the record source, "FondPyetjesh"
 
     // The record layout of the question bank, as the statement that creates its table.
-    static QString perkufizimiITabeles();
+    static QString tableDefinition();
 
     // Points the cursor at a SQLite file, opened read-only. The exam never does this; it lets
     // a test show that the binding is real.
-    bool lidhMeSkedarin(const QString &skedari);
+    bool attachFile(const QString &skedari);
 
     // Moves the cursor to the first record; false when there is none (no database named, or
     // an empty table), and then every bound control shows its placeholder again.
-    bool leviznNeTeParin();
+    bool moveToFirst();
 
 private:
     struct Lidhja
