@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QVariant>
 
 #include <vector>
 
@@ -12,10 +11,11 @@ class QSqlTableModel;
 class QWidget;
 
 // The hidden question-bank panel: a data-bound monitor of one record of the table
-// "FondPyetjesh", built inside the window's two hidden frames. Its data cursor is a table
-// model over the record source and a widget mapper binding every field's control to its
-// column. No database is named, so in the exam the cursor has no record, the controls keep
-// their placeholders and the move to the first record fails; the exam carries on regardless.
+// "FondPyetjesh", set up inside the window's two hidden frames from their forms. Its data
+// cursor is a table model over the record source and a widget mapper binding every field's
+// control to its column. No database is named, so in the exam the cursor has no record, the
+// controls keep their placeholders and the move to the first record fails; the exam carries on
+// regardless.
 class BankPanel final : public QObject
 {
     Q_OBJECT
@@ -33,30 +33,19 @@ public:
 
     // Points the cursor at a SQLite file, opened read-only. The exam never does this; it lets
     // a test show that the binding is real.
-    bool attachFile(const QString &skedari);
+    bool attachFile(const QString &fileName);
 
     // Moves the cursor to the first record; false when there is none (no database named, or
     // an empty table), and then every bound control shows its placeholder again.
     bool moveToFirst();
 
 private:
-    struct Lidhja
-    {
-        QWidget *kontrolli;
-        QString fusha;
-        QByteArray prona; // the property the mapper reads and writes
-        QVariant vendmbajtesi;
-    };
+    void restorePlaceholders();
+    void closeConnection();
 
-    void ndertoMonitorin(QGroupBox *frm);
-    void ndertoTeGjithaFushat(QGroupBox *frm);
-    void lidh(
-        QWidget *kontrolli, const char *fusha, const char *prona, const QVariant &vendmbajtesi);
-    void rikthePlaceholderat();
-    void mbyllLidhjen();
-
-    std::vector<Lidhja> m_lidhjet;
-    QSqlTableModel *m_modeli = nullptr;
+    // The control showing each column of the record, in the order of the binding table.
+    std::vector<QWidget *> m_boundControls;
+    QSqlTableModel *m_model = nullptr;
     QDataWidgetMapper *m_mapper = nullptr;
-    QString m_emriILidhjes;
+    QString m_connectionName;
 };

