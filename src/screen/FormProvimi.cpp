@@ -1,6 +1,6 @@
 #include "screen/FormProvimi.h"
 
-#include "bankpanel/PaneliIFondit.h"
+#include "bankpanel/BankPanel.h"
 #include "base/Units.h"
 #include "screen/ControlTable.h"
 #include "screen/FlatButton.h"
@@ -199,19 +199,19 @@ void FormProvimi::buildBankPanel()
     pal.setColor(QPalette::WindowText, Qt::black);
     FrmMonitorAllDBFields->setPalette(pal);
     FrmMonitorAllDBFields->hide();
-    m_bankPanel = new PaneliIFondit(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
+    m_bankPanel = new BankPanel(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
     for (const auto &f : std::exchange(m_waitingForPanel, {}))
         f(*m_bankPanel);
 }
 
-PaneliIFondit *FormProvimi::bankPanel()
+BankPanel *FormProvimi::bankPanel()
 {
     if (!m_bankPanel)
         buildBankPanel();
     return m_bankPanel;
 }
 
-void FormProvimi::withBankPanel(std::function<void(PaneliIFondit &)> f)
+void FormProvimi::withBankPanel(std::function<void(BankPanel &)> f)
 {
     if (m_bankPanel)
         f(*m_bankPanel);

@@ -15,7 +15,7 @@ class PictureBox;
 class QGroupBox;
 class QTimer;
 class TextLabel;
-class PaneliIFondit;
+class BankPanel;
 
 // The one exam window. It holds every control of the design from creation to the end of the
 // program (only the hidden question-bank panel comes a moment later) and the persistent drawing
@@ -81,9 +81,9 @@ public:
     // frame pointers are null.
     QGroupBox *FrmAllFieldsFondiNeFokus = nullptr;
     QGroupBox *FrmMonitorAllDBFields = nullptr;
-    PaneliIFondit *bankPanel();
+    BankPanel *bankPanel();
     // Runs f on the panel as soon as it stands: at once if it already does.
-    void withBankPanel(std::function<void(PaneliIFondit &)> f);
+    void withBankPanel(std::function<void(BankPanel &)> f);
 
 signals:
     // The window became active; the first time is the exam's activation.
@@ -107,8 +107,8 @@ private:
     std::array<TextLabel *, AlternativeCount + 1> m_letterLabels {};
     PictureBox *m_picPyG31 = nullptr;
     PictureBox *m_picPyG32 = nullptr;
-    PaneliIFondit *m_bankPanel = nullptr;
+    BankPanel *m_bankPanel = nullptr;
     bool m_bankPanelScheduled = false;
     bool m_closeAllowed = false;
-    std::vector<std::function<void(PaneliIFondit &)>> m_waitingForPanel;
+    std::vector<std::function<void(BankPanel &)>> m_waitingForPanel;
 };

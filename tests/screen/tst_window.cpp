@@ -1,7 +1,7 @@
 // The exam window as designed: every control read back from the live widgets, and what the
 // window really paints (flat button faces, the persistent drawing, printed numbers).
 
-#include "bankpanel/PaneliIFondit.h"
+#include "bankpanel/BankPanel.h"
 #include "base/Units.h"
 #include "screen/ControlTable.h"
 #include "screen/FlatButton.h"
@@ -147,11 +147,11 @@ void TestWindow::panelAfterFirstFrame()
     // panel runs once, when it stands, and later requests run at once.
     QVERIFY(!m_window->FrmAllFieldsFondiNeFokus);
     int awaited = 0;
-    PaneliIFondit *expected = nullptr;
-    m_window->withBankPanel([&](PaneliIFondit &p) {
+    BankPanel *expected = nullptr;
+    m_window->withBankPanel([&](BankPanel &p) {
         ++awaited;
         expected = &p;
-        QVERIFY(!p.leviznNeTeParin()); // no database: fails quietly
+        QVERIFY(!p.moveToFirst()); // no database: fails quietly
     });
     QCOMPARE(awaited, 0);
     m_window->show();
@@ -169,7 +169,7 @@ void TestWindow::panelAfterFirstFrame()
             ->parentWidget(),
         m_window->FrmMonitorAllDBFields);
     int atOnce = 0;
-    m_window->withBankPanel([&](PaneliIFondit &) { ++atOnce; });
+    m_window->withBankPanel([&](BankPanel &) { ++atOnce; });
     QCOMPARE(atOnce, 1);
     QTest::qWait(20);
     QCOMPARE(awaited, 1);

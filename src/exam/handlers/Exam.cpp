@@ -1,6 +1,6 @@
 #include "exam/handlers/Exam.h"
 
-#include "bankpanel/PaneliIFondit.h"
+#include "bankpanel/BankPanel.h"
 #include "base/Units.h"
 #include "exam/DemoBank.h"
 #include "exam/ExamState.h"
@@ -177,9 +177,9 @@ void Exam::Form_Activate()
     m_window.LblNjoftim->show();
     // Without a question-bank database this fails, and the exam goes on regardless. The
     // panel may still be waiting for the first frame; then it moves once it stands.
-    m_window.withBankPanel([](PaneliIFondit &bankPanel) {
+    m_window.withBankPanel([](BankPanel &bankPanel) {
         try {
-            bankPanel.leviznNeTeParin();
+            bankPanel.moveToFirst();
         } catch (...) { }
     });
 }
