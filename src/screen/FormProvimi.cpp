@@ -6,7 +6,6 @@
 #include "LineControl.h"
 #include "PaneliIFondit.h"
 #include "PictureBox.h"
-#include "Pikturat.h"
 #include "TextLabel.h"
 
 #include <QCloseEvent>
@@ -56,12 +55,15 @@ Qt::Alignment drejtimi(Inventari::Drejtimi d)
     return Qt::AlignLeft;
 }
 
-PictureBox *pikture(QWidget *prindi, const char *emri, QRect gjeometria, const QImage &p)
+// A picture box showing one of the drawings in pictures/, or none for an empty name.
+PictureBox *pikture(QWidget *prindi, const char *emri, QRect gjeometria, const char *drawing)
 {
     auto *b = new PictureBox(prindi);
     b->setObjectName(QString::fromLatin1(emri));
     b->setGeometry(gjeometria);
-    b->setPicture(p);
+    if (*drawing)
+        b->setDrawing(
+            QStringLiteral(":/pictures/") + QLatin1String(drawing) + QStringLiteral(".svg"));
     return b;
 }
 
@@ -91,8 +93,8 @@ void FormProvimi::ndertoKontrollet()
     // picture boxes and buttons over them; the desk number is a label, so it lies over the disc.
     Line1 = new LineControl(this, { -16, 80 }, { 616, 80 }, Qt::white);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Image2 = pikture(this, "Image2", { 624, 32, 158, 158 }, Pikturat::disku());
-    ImgFoto = pikture(this, "ImgFoto", { 832, 8, 93, 131 }, Pikturat::portreti());
+    Image2 = pikture(this, "Image2", { 624, 32, 158, 158 }, "disc");
+    ImgFoto = pikture(this, "ImgFoto", { 832, 8, 93, 131 }, "portrait");
     ImgFoto->setStretch(true);
 
     for (const Inventari::Etiketa &e : Inventari::etiketat()) {
@@ -135,18 +137,16 @@ void FormProvimi::ndertoKontrollet()
             LblRezNePerqindje = l;
     }
 
-    Picture1 = pikture(this, "Picture1", { 0, 0, 247, 80 }, Pikturat::logo());
+    Picture1 = pikture(this, "Picture1", { 0, 0, 247, 80 }, "logo");
     Picture1->setAutoSize(true);
     // The question pictures are drawn when first shown: most sittings start without them.
-    m_picPyG31 = pikture(this, "PicPyG(31)", { 32, 160, 592, 265 }, QImage());
-    m_picPyG31->setPicture(&Pikturat::pyetja31);
-    m_picPyG32 = pikture(this, "PicPyG(32)", { 112, 184, 428, 236 }, QImage());
-    m_picPyG32->setPicture(&Pikturat::pyetja32);
+    m_picPyG31 = pikture(this, "PicPyG(31)", { 32, 160, 592, 265 }, "question-31");
+    m_picPyG32 = pikture(this, "PicPyG(32)", { 112, 184, 428, 236 }, "question-32");
     for (PictureBox *p : { m_picPyG31, m_picPyG32 }) {
         p->setAutoSize(true);
         p->hide();
     }
-    ImgPyetjaX = pikture(this, "ImgPyetjaX", { 160, 136, 368, 320 }, QImage());
+    ImgPyetjaX = pikture(this, "ImgPyetjaX", { 160, 136, 368, 320 }, "");
     ImgPyetjaX->setBackColor(Qt::white);
     ImgPyetjaX->setBorder(true);
     ImgPyetjaX->hide();

@@ -3,6 +3,7 @@
 #include "Beveli.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace {
 constexpr int Kufiri = Beveli::Trashesia;
@@ -14,31 +15,56 @@ PictureBox::PictureBox(QWidget *parent)
 
 QImage PictureBox::picture() const
 {
-    vizatoNeseDuhet();
+    drawIfNeeded();
     return m_picture;
-}
-
-void PictureBox::setPicture(std::function<QImage()> vizatimi)
-{
-    m_picture = QImage();
-    m_vizatimi = std::move(vizatimi);
-    update();
-}
-
-void PictureBox::vizatoNeseDuhet() const
-{
-    if (!m_vizatimi)
-        return;
-    m_picture = m_vizatimi();
-    m_vizatimi = nullptr;
 }
 
 void PictureBox::setPicture(const QImage &p)
 {
-    m_vizatimi = nullptr;
+    m_drawing.clear();
+    m_drawingSize = QSize();
     m_picture = p;
-    pershtatMadhesine();
+    fitToPicture();
     update();
+}
+
+void PictureBox::setDrawing(const QString &resource)
+{
+    m_drawing = resource;
+    m_drawingSize = QSize();
+    m_picture = QImage();
+    update();
+}
+
+QRect PictureBox::inside() const
+{
+    return m_border ? rect().adjusted(Kufiri, Kufiri, -Kufiri, -Kufiri) : rect();
+}
+
+QSize PictureBox::pictureSize() const
+{
+    return m_drawing.isEmpty() ? m_picture.deviceIndependentSize().toSize() : m_drawingSize;
+}
+
+// A drawing is drawn again only when what it must fill changed: the box under a stretched
+// one, or the pixel ratio of the screen the window moved to.
+void PictureBox::drawIfNeeded() const
+{
+    if (m_drawing.isEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = m_stretch ? inside().size() : m_drawingSize;
+    if (!m_picture.isNull() && m_picture.devicePixelRatio() == ratio
+        && m_picture.deviceIndependentSize().toSize() == size)
+        return;
+    QSvgRenderer svg(m_drawing);
+    m_drawingSize = svg.defaultSize();
+    const QSize target = m_stretch ? inside().size() : m_drawingSize;
+    m_picture = QImage(target * ratio, QImage::Format_ARGB32_Premultiplied);
+    m_picture.setDevicePixelRatio(ratio);
+    m_picture.fill(Qt::transparent);
+    QPainter p(&m_picture);
+    svg.render(&p, QRectF(QPointF(0, 0), target));
 }
 
 void PictureBox::setBackColor(const QColor &c)
@@ -51,14 +77,14 @@ void PictureBox::setBackColor(const QColor &c)
 void PictureBox::setBorder(bool b)
 {
     m_border = b;
-    pershtatMadhesine();
+    fitToPicture();
     update();
 }
 
 void PictureBox::setAutoSize(bool a)
 {
     m_autoSize = a;
-    pershtatMadhesine();
+    fitToPicture();
 }
 
 void PictureBox::setStretch(bool s)
@@ -67,12 +93,20 @@ void PictureBox::setStretch(bool s)
     update();
 }
 
-void PictureBox::pershtatMadhesine()
+void PictureBox::fitToPicture()
 {
-    if (!m_autoSize || m_vizatimi || m_picture.isNull())
+    const QSize s = pictureSize();
+    if (!m_autoSize || s.isEmpty())
         return;
     const int k = m_border ? 2 * Kufiri : 0;
-    resize(m_picture.width() + k, m_picture.height() + k);
+    resize(s.width() + k, s.height() + k);
+}
+
+void PictureBox::showEvent(QShowEvent *)
+{
+    // A drawing takes its size here at the latest, before its box is first painted.
+    drawIfNeeded();
+    fitToPicture();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -81,15 +115,13 @@ void PictureBox::paintEvent(QPaintEvent *)
     const QRect r = rect();
     if (m_backColor.isValid())
         p.fillRect(r, m_backColor);
-    QRect brenda = r;
-    if (m_border) {
+    if (m_border)
         Bevelet::IFundosur.vizato(p, r);
-        brenda.adjust(Kufiri, Kufiri, -Kufiri, -Kufiri);
-    }
-    vizatoNeseDuhet();
+    drawIfNeeded();
     if (m_picture.isNull())
         return;
-    if (m_stretch) {
+    const QRect brenda = inside();
+    if (m_stretch && m_picture.deviceIndependentSize().toSize() != brenda.size()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(brenda, m_picture);
     } else {
