@@ -6,7 +6,6 @@
 #include "screen/FlatButton.h"
 #include "screen/LineControl.h"
 #include "screen/PictureBox.h"
-#include "screen/Pikturat.h"
 #include "screen/TextLabel.h"
 
 #include <QCloseEvent>
@@ -85,12 +84,15 @@ void attach(FormProvimi *window,
             window->*member = c;
 }
 
-PictureBox *picture(QWidget *parent, const char *name, QRect geometry, const QImage &p)
+// A picture box showing one of the drawings in pictures/, or none for an empty name.
+PictureBox *picture(QWidget *parent, const char *name, QRect geometry, const char *drawing)
 {
     auto *b = new PictureBox(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
-    b->setPicture(p);
+    if (*drawing)
+        b->setDrawing(
+            QStringLiteral(":/pictures/") + QLatin1String(drawing) + QStringLiteral(".svg"));
     return b;
 }
 
@@ -120,8 +122,8 @@ void FormProvimi::buildControls()
     // picture boxes and buttons over them; the desk number is a label, so it lies over the disc.
     Line1 = new LineControl(this, { -16, 80 }, { 616, 80 }, Qt::white);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Image2 = picture(this, "Image2", { 624, 32, 158, 158 }, Pikturat::disku());
-    ImgFoto = picture(this, "ImgFoto", { 832, 8, 93, 131 }, Pikturat::portreti());
+    Image2 = picture(this, "Image2", { 624, 32, 158, 158 }, "disc");
+    ImgFoto = picture(this, "ImgFoto", { 832, 8, 93, 131 }, "portrait");
     ImgFoto->setStretch(true);
 
     for (const ControlTable::LabelSpec &e : ControlTable::labels()) {
@@ -145,18 +147,16 @@ void FormProvimi::buildControls()
             m_letterLabels.at(static_cast<std::size_t>(e.index)) = l; // LblGermaEAlt
     }
 
-    Picture1 = picture(this, "Picture1", { 0, 0, 247, 80 }, Pikturat::logo());
+    Picture1 = picture(this, "Picture1", { 0, 0, 247, 80 }, "logo");
     Picture1->setAutoSize(true);
     // The question pictures are drawn when first shown: most sittings start without them.
-    m_picPyG31 = picture(this, "PicPyG(31)", { 32, 160, 592, 265 }, QImage());
-    m_picPyG31->setPicture(&Pikturat::pyetja31);
-    m_picPyG32 = picture(this, "PicPyG(32)", { 112, 184, 428, 236 }, QImage());
-    m_picPyG32->setPicture(&Pikturat::pyetja32);
+    m_picPyG31 = picture(this, "PicPyG(31)", { 32, 160, 592, 265 }, "question-31");
+    m_picPyG32 = picture(this, "PicPyG(32)", { 112, 184, 428, 236 }, "question-32");
     for (PictureBox *p : { m_picPyG31, m_picPyG32 }) {
         p->setAutoSize(true);
         p->hide();
     }
-    ImgPyetjaX = picture(this, "ImgPyetjaX", { 160, 136, 368, 320 }, QImage());
+    ImgPyetjaX = picture(this, "ImgPyetjaX", { 160, 136, 368, 320 }, "");
     ImgPyetjaX->setBackColor(Qt::white);
     ImgPyetjaX->setBorder(true);
     ImgPyetjaX->hide();

@@ -3,6 +3,7 @@
 #include "base/Bevel.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace {
 constexpr int BorderWidth = Bevel::Thickness;
@@ -18,27 +19,53 @@ QImage PictureBox::picture() const
     return m_picture;
 }
 
-void PictureBox::setPicture(std::function<QImage()> drawing)
-{
-    m_picture = QImage();
-    m_draw = std::move(drawing);
-    update();
-}
-
-void PictureBox::drawIfNeeded() const
-{
-    if (!m_draw)
-        return;
-    m_picture = m_draw();
-    m_draw = nullptr;
-}
-
 void PictureBox::setPicture(const QImage &p)
 {
-    m_draw = nullptr;
+    m_drawing.clear();
+    m_drawingSize = QSize();
     m_picture = p;
-    fitSize();
+    fitToPicture();
     update();
+}
+
+void PictureBox::setDrawing(const QString &resource)
+{
+    m_drawing = resource;
+    m_drawingSize = QSize();
+    m_picture = QImage();
+    update();
+}
+
+QRect PictureBox::innerRect() const
+{
+    return m_border ? rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth)
+                    : rect();
+}
+
+QSize PictureBox::pictureSize() const
+{
+    return m_drawing.isEmpty() ? m_picture.deviceIndependentSize().toSize() : m_drawingSize;
+}
+
+// A drawing is drawn again only when what it must fill changed: the box under a stretched
+// one, or the pixel ratio of the screen the window moved to.
+void PictureBox::drawIfNeeded() const
+{
+    if (m_drawing.isEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = m_stretch ? innerRect().size() : m_drawingSize;
+    if (!m_picture.isNull() && m_picture.devicePixelRatio() == ratio
+        && m_picture.deviceIndependentSize().toSize() == size)
+        return;
+    QSvgRenderer svg(m_drawing);
+    m_drawingSize = svg.defaultSize();
+    const QSize target = m_stretch ? innerRect().size() : m_drawingSize;
+    m_picture = QImage(target * ratio, QImage::Format_ARGB32_Premultiplied);
+    m_picture.setDevicePixelRatio(ratio);
+    m_picture.fill(Qt::transparent);
+    QPainter p(&m_picture);
+    svg.render(&p, QRectF(QPointF(0, 0), target));
 }
 
 void PictureBox::setBackColor(const QColor &c)
@@ -51,14 +78,14 @@ void PictureBox::setBackColor(const QColor &c)
 void PictureBox::setBorder(bool b)
 {
     m_border = b;
-    fitSize();
+    fitToPicture();
     update();
 }
 
 void PictureBox::setAutoSize(bool a)
 {
     m_autoSize = a;
-    fitSize();
+    fitToPicture();
 }
 
 void PictureBox::setStretch(bool s)
@@ -67,12 +94,20 @@ void PictureBox::setStretch(bool s)
     update();
 }
 
-void PictureBox::fitSize()
+void PictureBox::fitToPicture()
 {
-    if (!m_autoSize || m_draw || m_picture.isNull())
+    const QSize s = pictureSize();
+    if (!m_autoSize || s.isEmpty())
         return;
     const int k = m_border ? 2 * BorderWidth : 0;
-    resize(m_picture.width() + k, m_picture.height() + k);
+    resize(s.width() + k, s.height() + k);
+}
+
+void PictureBox::showEvent(QShowEvent *)
+{
+    // A drawing takes its size here at the latest, before its box is first painted.
+    drawIfNeeded();
+    fitToPicture();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -81,18 +116,16 @@ void PictureBox::paintEvent(QPaintEvent *)
     const QRect r = rect();
     if (m_backColor.isValid())
         p.fillRect(r, m_backColor);
-    QRect inside = r;
-    if (m_border) {
+    if (m_border)
         Bevels::Sunken.draw(p, r);
-        inside.adjust(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
-    }
     drawIfNeeded();
     if (m_picture.isNull())
         return;
-    if (m_stretch) {
+    const QRect inner = innerRect();
+    if (m_stretch && m_picture.deviceIndependentSize().toSize() != inner.size()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(inside, m_picture);
+        p.drawImage(inner, m_picture);
     } else {
-        p.drawImage(inside.topLeft(), m_picture);
+        p.drawImage(inner.topLeft(), m_picture);
     }
 }

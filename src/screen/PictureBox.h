@@ -2,13 +2,17 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
+#include <QString>
 #include <QWidget>
-
-#include <functional>
 
 // A picture box or image of the exam window: it holds a picture that can be cleared, shown at
 // its own size (optionally sizing the box to it) or stretched to the box, over an optional
 // back colour and inside an optional sunken single-line border.
+//
+// The picture is either an image or one of the program's own drawings, an SVG file compiled
+// into the program. A drawing is read and drawn only when it is first needed (shown, painted
+// or asked for), at the screen's device pixel ratio, so it stays sharp at every scale factor.
 class PictureBox final : public QWidget
 {
     Q_OBJECT
@@ -17,10 +21,11 @@ class PictureBox final : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
+    // The picture as it is drawn in the box; its device-independent size is the size it takes
+    // on screen.
     QImage picture() const;
     void setPicture(const QImage &p);
-    // A picture drawn only when it is first needed, for one that starts hidden.
-    void setPicture(std::function<QImage()> drawing);
+    void setDrawing(const QString &resource); // e.g. ":/pictures/logo.svg"
     void clearPicture() { setPicture(QImage()); }
 
     void setBackColor(const QColor &c); // an invalid colour leaves the background unpainted
@@ -34,14 +39,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void showEvent(QShowEvent *) override;
 
 private:
-    void fitSize();
-
+    QRect innerRect() const;
+    void fitToPicture();
+    QSize pictureSize() const;
     void drawIfNeeded() const;
 
     mutable QImage m_picture;
-    mutable std::function<QImage()> m_draw;
+    QString m_drawing;
+    mutable QSize m_drawingSize; // the drawing's own size, known once it has been read
     QColor m_backColor;
     bool m_border = false;
     bool m_autoSize = false;
