@@ -11,7 +11,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: run test test-asan bench deps configure build format check-format clean
+.PHONY: run test test-asan bench package deps configure build format check-format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -44,6 +44,11 @@ bench: deps
 	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build build-release -j $(JOBS) --target bench_all
 	@bench/run.sh build-release/bench
+
+# The Debian package of the exam terminal from the build above, in $(BUILD)/: the program, its
+# kiosk session, desktop entries, icon and metadata (see "In the exam room" in README.md).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the exam window need,
+# Installs the Debian packages the build, the tests, the exam window and its package need,
 # skipping the ones already present. Nothing is fetched except through apt.
 set -euo pipefail
 
@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite
   fontconfig fonts-liberation fonts-comfortaa
   xvfb xauth xdotool time
+  openbox x11-utils x11-xserver-utils
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

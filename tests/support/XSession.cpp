@@ -50,12 +50,14 @@ bool XSession::start(QSize screen, QString *error)
             break;
     }
     m_display = QStringLiteral(":%1").arg(n);
+    // -noreset: what a test sets on the server (resources, settings) outlives the X client
+    // that set it.
     m_xvfb.setProcessChannelMode(QProcess::MergedChannels);
     m_xvfb.start(QStringLiteral("Xvfb"),
         { m_display, QStringLiteral("-screen"), QStringLiteral("0"),
             QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
             QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-dpi"),
-            QStringLiteral("96") });
+            QStringLiteral("96"), QStringLiteral("-noreset") });
     if (!m_xvfb.waitForStarted(5000)) {
         *error = QStringLiteral("Xvfb did not start: ") + m_xvfb.errorString();
         return false;

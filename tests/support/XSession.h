@@ -31,6 +31,7 @@ public:
     int waitForExit(int timeoutMs);
     bool programRunning() const;
     QString programOutput();
+    QString display() const { return m_display; }
 
 private:
     QProcessEnvironment environment() const;

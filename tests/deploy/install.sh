@@ -1,0 +1,61 @@
+#!/bin/sh
+# An install into a staging folder: the tree an exam terminal gets, nothing more; its desktop
+# entries and metadata valid and pointing at what is installed; the launcher's scale rule.
+# usage: install.sh BUILD_DIR STAGING_DIR
+set -eu
+for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+rm -rf "$2"
+DESTDIR="$2" cmake --install "$1" --prefix /usr >/dev/null
+cd "$2/usr"
+
+tree=$(find . -type f | sort)
+expected='./bin/provimi
+./bin/provimi-kiosk
+./share/applications/provimi.desktop
+./share/icons/hicolor/scalable/apps/provimi.svg
+./share/metainfo/al.qkp.provimi.metainfo.xml
+./share/provimi/openbox-rc.xml
+./share/xsessions/provimi.desktop'
+[ "$tree" = "$expected" ] || fail "installed tree:
+$tree"
+{ [ -x bin/provimi ] && [ -x bin/provimi-kiosk ]; } || fail "the programs are not executable"
+
+desktop-file-validate share/applications/provimi.desktop share/xsessions/provimi.desktop
+appstreamcli validate --no-net share/metainfo/al.qkp.provimi.metainfo.xml
+
+# What the entries name is installed: the session runs the launcher, the menu entry the
+# program and its icon, the metadata launches the menu entry.
+key() { sed -n "s/^$1=//p" "$2"; }
+[ "$(key Exec share/xsessions/provimi.desktop)" = provimi-kiosk ] || fail "session command"
+[ -x "bin/$(key Exec share/applications/provimi.desktop)" ] || fail "menu entry command"
+[ -f "share/icons/hicolor/scalable/apps/$(key Icon share/applications/provimi.desktop).svg" ] ||
+    fail "menu entry icon"
+grep -q '<launchable type="desktop-id">provimi.desktop</launchable>' \
+    share/metainfo/al.qkp.provimi.metainfo.xml || fail "metadata launchable"
+
+# The scale rule: the 1024 x 768 design fitted uniformly, rounded down to two decimals.
+unset QT_SCALE_FACTOR
+while read -r size want; do
+    got=$(bin/provimi-kiosk --scale-for "$size")
+    [ "$got" = "$want" ] || fail "scale for $size: $got, expected $want"
+done <<ROWS
+1024x768 1
+1280x1024 1.25
+1920x1080 1.4
+3840x2160 2.81
+800x600 0.78
+ROWS
+# An administrator's own factor is left alone.
+got=$(QT_SCALE_FACTOR=1.7 bin/provimi-kiosk --scale-for 1920x1080)
+[ "$got" = 1.7 ] || fail "administrator's factor replaced by $got"
+echo "PASS"
