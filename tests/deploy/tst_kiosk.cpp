@@ -3,8 +3,8 @@
 // exam to the screen, the window manager frames the message boxes and takes no keys, and the
 // session ends with the exam.
 
-#include "Grab.h"
-#include "XSession.h"
+#include "support/Grab.h"
+#include "support/XSession.h"
 
 #include <QDir>
 #include <QElapsedTimer>
