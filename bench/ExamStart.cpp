@@ -7,8 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("provimi"));
+    const auto app = ExamSession::openApplication(argc, argv);
     ExamSession session;
     new FirstFrame(&session.window());
     session.start();

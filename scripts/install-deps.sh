@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite libxcb1-dev
   fontconfig fonts-liberation fonts-comfortaa
   xvfb xauth xdotool time
   openbox x11-utils x11-xserver-utils

@@ -4,11 +4,9 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("provimi"));
-
+    const auto app = ExamSession::openApplication(argc, argv);
     ExamSession session;
-    QObject::connect(&session.exam(), &Exam::finished, &app, &QCoreApplication::exit);
+    QObject::connect(&session.exam(), &Exam::finished, app.get(), &QCoreApplication::exit);
     session.start();
     return QApplication::exec();
 }

@@ -13,16 +13,16 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
             "20–40 rrahje në minutë", "140–180 rrahje në minutë" } },
     // 2
     { "Cili bar përdoret si antidot në helmimin akut me paracetamol?",
-        { "N-acetilcisteina", "Naloksoni", "Flumazenili", "Atropina", "Protamin sulfati" } },
+        { "N-acetilcisteina", "Naloksoni", "Flumazenili", "Atropina", "Sulfati i protaminës" } },
     // 3
     { "Një burrë 58 vjeç paraqitet me dhimbje shtrënguese retrosternale që ka nisur 40 minuta më "
       "parë. EKG-ja tregon ngritje të segmentit ST në derivacionet II, III dhe aVF. Cila arterie "
       "koronare ka më shumë gjasa të jetë e bllokuar?",
-        { "Arteria zbritëse e përparme e majtë", "Arteria cirkumfleksa e majtë",
+        { "Arteria zbritëse e përparme e majtë", "Arteria cirkumflekse e majtë",
             "Trungu i arteries koronare të majtë", "Arteria e parë diagonale",
             "Arteria koronare e djathtë" } },
     // 4
-    { "Sa dhëmbë ka gjithsej dhëmbëzimi i përhershëm i plotë, përfshirë dhëmbët e urtësisë?",
+    { "Sa dhëmbë ka gjithsej dentacioni i përhershëm i plotë, përfshirë dhëmbët e urtësisë?",
         { "20", "28", "32", "24", "36" } },
     // 5
     { "Cili është vendi i rekomanduar për injeksionin intramuskular te një foshnjë nën një vjeç?",
@@ -38,7 +38,7 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
     { "Cili grup gjaku konsiderohet dhurues universal i masës eritrocitare?",
         { "AB Rh pozitiv", "A Rh negativ", "0 Rh negativ", "B Rh pozitiv", "AB Rh negativ" } },
     // 8
-    { "Cila bakterie konsiderohet shkaktari kryesor i kariesit dentar?",
+    { "Cili bakter konsiderohet shkaktari kryesor i kariesit dentar?",
         { "Streptococcus mutans", "Staphylococcus aureus", "Escherichia coli",
             "Treponema denticola", "Porphyromonas gingivalis" } },
     // 9
@@ -53,7 +53,7 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
       "kardiopulmonar bazë të një të rrituri?",
         { "15:2", "30:2", "5:1", "30:1", "10:2" } },
     // 11
-    { "Një pacient me ulçerë duodenale pozitive për Helicobacter pylori do të trajtohet me "
+    { "Një pacient me ulçerë duodenale dhe infeksion nga Helicobacter pylori do të trajtohet me "
       "terapi të trefishtë. Cili nga barnat e mëposhtme ul sekretimin e acidit duke frenuar në "
       "mënyrë të pakthyeshme pompën H+/K+-ATPazë të qelizave parietale?",
         { "Ranitidina", "Omeprazoli", "Sukralfati", "Metoklopramidi", "Hidroksidi i aluminit" } },
@@ -76,13 +76,13 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
             "Edema e kyçeve të këmbëve" } },
     // 15
     { "Një grua 32 vjeçe ankon humbje peshe, palpitacione, dridhje të duarve dhe djersitje. Në "
-      "ekzaminim ka gushë difuze dhe ekzoftalmi. TSH është e ulur, fT4 e rritur. Cila është "
-      "diagnoza më e mundshme?",
+      "ekzaminim ka gushë difuze. TSH është e ulët, fT4 e rritur. Cila është diagnoza më e "
+      "mundshme?",
         { "Tiroiditi Hashimoto", "Adenoma toksike e tiroides", "Tiroiditi subakut De Quervain",
             "Sëmundja Graves-Basedow", "" } },
     // 16
     { "Cili material përdoret më shpesh për mbushjen definitive të kanaleve të rrënjës?",
-        { "Amalgama e argjendit", "Hidroksidi i kalciumit", "Gutaperka me siler",
+        { "Amalgama e argjendit", "Hidroksidi i kalciumit", "Gutaperka me çimento endodontike",
             "Rrëshira kompozite", "Formokrezoli" } },
     // 17: the bank writes the four numbers itself.
     { "Hyrjet në 24 orë: 3000 mL IV dhe 600 mL nga goja. Daljet: urina 2900 mL, aspirati "
@@ -116,7 +116,7 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
             "Tableta e tretshme në ujë", "" } },
     // 23
     { "Sa shpesh duhet ndryshuar pozicioni i një pacienti të palëvizshëm në shtrat për të "
-      "parandaluar plagët e presionit?",
+      "parandaluar plagët nga shtypja (dekubitet)?",
         { "Çdo 8 orë", "Çdo 2 orë", "Një herë në ditë", "Çdo 12 orë", "" } },
     // 24
     { "Pak minuta pas një injeksioni me penicilinë, pacienti shfaq urtikarie, stridor dhe "
@@ -129,10 +129,11 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
     // 26
     { "Cili antibiotik shmanget te fëmijët nën 8 vjeç, sepse mund të shkaktojë ngjyrosje të "
       "përhershme të dhëmbëve?",
-        { "Amoksicilina", "Doksiciklina", "Azitromicina", "Cefaleksina", "" } },
+        { "Amoksicilina", "Tetraciklina", "Azitromicina", "Cefaleksina", "" } },
     // 27
-    { "Sa është pikëzimi CHA2DS2-VASc i një gruaje 67 vjeçe me fibrilacion atrial, hipertension "
-      "arterial dhe diabet tip 2, pa insult, pa insuficiencë kardiake dhe pa sëmundje vaskulare?",
+    { "Sa është pikëzimi i një gruaje 67 vjeçe me fibrilacion atrial, hipertension dhe diabet "
+      "tip 2, pa insult, pa insuficiencë kardiake dhe pa sëmundje vaskulare (sipas CHA2DS2-VASc "
+      "klasik)?",
         { "3 pikë", "4 pikë", "2 pikë", "5 pikë", "" } },
     // 28
     { "Cila është vlera normale e saturimit periferik të oksigjenit (SpO2) te një i rritur i "
@@ -155,7 +156,7 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
         { "Paracetamolit", "Acidit acetilsalicilik", "Ibuprofenit", "Kafeinës", "" } },
     // 33
     { "Një pacient ka konvulsione tonike-klonike të përgjithësuara që vazhdojnë prej 7 minutash "
-      "pa u rikthyer në vetëdije. Ka linjë venoze. Cili është bari i zgjedhjes së parë?",
+      "pa u rikthyer në vetëdije. Ka rrugë venoze. Cili është bari i zgjedhjes së parë?",
         { "Fenitoinë intravenoze", "Valproat intravenoz", "Lorazepam intravenoz",
             "Levetiracetam intravenoz", "" } },
     // 34
@@ -195,9 +196,9 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
         { "I jep 15–20 g glukozë nga goja", "I bën insulinë me veprim të shpejtë",
             "E lë të pushojë dhe e rimat pas 2 orësh", "I jep një vakt të pasur me yndyrë", "" } },
     // 42
-    { "Një grua 26 vjeçe paraqitet me dhimbje të fortë në fund të barkut djathtas, vonesë "
-      "menstruacionesh prej 7 javësh, test shtatzënie pozitiv dhe hipotension. Cila është "
-      "diagnoza më e mundshme?",
+    { "Një grua 26 vjeçe paraqitet me dhimbje të fortë në fund të barkut djathtas, amenorre "
+      "prej 7 javësh, test shtatzënie pozitiv dhe hipotension. Cila është diagnoza më e "
+      "mundshme?",
         { "Shtatzëni ektopike e çarë", "Apendicit akut", "Torsion i ovarit", "Pielonefrit akut",
             "" } },
     // 43
@@ -213,24 +214,25 @@ constexpr std::array<QuestionText, QuestionCount> texts { {
         { "Hipokaliemia", "Hiperkalcemia", "Hiponatremia", "Hiperkaliemia", "" } },
     // 46
     { "Cila nga vlerat e mëposhtme të tensionit arterial është normale te një i rritur?",
-        { "150/95 mmHg", "120/80 mmHg", "145/92 mmHg", "170/100 mmHg", "" } },
+        { "150/95 mmHg", "115/75 mmHg", "145/92 mmHg", "170/100 mmHg", "" } },
     // 47
     { "Pacienti ankon dhimbje të fortë spontane në një molar, që zgjat disa minuta pasi largohet "
       "stimuli i ftohtë ose i nxehtë dhe e zgjon natën. Cila është diagnoza më e mundshme?",
         { "Pulpit i kthyeshëm", "Pulpit i pakthyeshëm simptomatik", "Hiperndjeshmëri e dentinës",
             "Nekrozë e pulpës", "" } },
     // 48
-    { "Një grua shtatzënë 20 javë ka hipertension kronik. Cili grup antihipertensivësh është i "
-      "kundërindikuar?",
+    { "Një grua shtatzënë 20 javë ka hipertension kronik. Cili nga antihipertensivët e mëposhtëm "
+      "është i kundërindikuar?",
         { "Metildopa", "Frenuesit e ACE", "Labetaloli", "Nifedipina me çlirim të zgjatur", "" } },
     // 49
     { "Cila nga këto është shenjë klasike e infeksionit lokal të një plage kirurgjikale?",
         { "Lëkurë e zbehtë dhe e ftohtë përreth", "Mungesë e plotë e sekrecionit",
             "Mbyllje e shpejtë e buzëve të plagës", "Skuqje, ënjtje, nxehtësi dhe dhimbje", "" } },
     // 50
-    { "Cili është shkaktari më i shpeshtë i infeksioneve të rrugëve urinare te gratë?",
-        { "Proteus mirabilis", "Enterococcus faecalis", "Escherichia coli", "Klebsiella pneumoniae",
-            "" } },
+    { "Pas Escherichia coli, cili është shkaktari më i shpeshtë i cistitit të pakomplikuar te "
+      "gratë e reja seksualisht aktive?",
+        { "Proteus mirabilis", "Enterococcus faecalis", "Staphylococcus saprophyticus",
+            "Klebsiella pneumoniae", "" } },
 } };
 
 } // namespace

@@ -14,11 +14,16 @@ constexpr FontSpec arial12 { Family::Arial, 12 };
 constexpr FontSpec arial825 { Family::Arial, 8.25 };
 constexpr FontSpec arial2025 { Family::Arial, 20.25 };
 
-// Buttons 2 to 50 of the question array stand at (0, 0) until start-up lays the grid out.
+// Buttons 2 to 50 of the question array stand at (0, 0) until start-up lays the grid out;
+// element 0, never a question, stays hidden at (0, 88).
+constexpr QRect questionButtonPlace(int i)
+{
+    return i == 0 ? QRect(0, 88, 33, 33) : i == 1 ? QRect(24, 16, 33, 33) : QRect(0, 0, 33, 33);
+}
+
 constexpr ButtonSpec question(int i)
 {
-    return { "CmdZgjidhPyetjen", i, i == 1 ? QRect(24, 16, 33, 33) : QRect(0, 0, 33, 33), "99",
-        Colours::Green, arial12, i != 0 };
+    return { "CmdZgjidhPyetjen", i, questionButtonPlace(i), "99", Colours::Green, arial12, i != 0 };
 }
 
 template<std::size_t... I>

@@ -1,12 +1,16 @@
 // A whole sitting through the real window on its own X server with no window manager, as a
-// candidate sits it: one window without a title bar covering the whole screen, real mouse and
-// keyboard events at the layout's pixel positions, colours read from screenshots.
+// candidate sits it: one window without a title bar or name covering the whole screen, real
+// mouse and keyboard events at the layout's pixel positions, colours read from screenshots.
+// The program is started with -reverse, which must not mirror it. And the program started
+// with no display at all.
 
 #include "support/Grab.h"
 #include "support/XSession.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -20,6 +24,7 @@ class TestRealSitting final : public QObject
 private slots:
     void initTestCase();
     void sitting();
+    void noDisplay();
 
 private:
     XSession m_x;
@@ -51,7 +56,8 @@ void TestRealSitting::initTestCase()
 {
     QString wrong;
     QVERIFY2(m_x.start({ 1280, 1024 }, &wrong), qPrintable(wrong));
-    QVERIFY2(m_x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong), qPrintable(wrong));
+    QVERIFY2(m_x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong, { QStringLiteral("-reverse") }),
+        qPrintable(wrong));
     m_window = m_x.waitForWindow();
     QVERIFY2(!m_window.isEmpty(), qPrintable(m_x.programOutput()));
     const QString g
@@ -62,6 +68,13 @@ void TestRealSitting::initTestCase()
     const QString all = m_x.xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
         QStringLiteral("--class"), QStringLiteral("provimi") });
     QCOMPARE(all.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 1);
+    // Its name is empty for the window system too: WM_NAME, which a search by name reads, and
+    // _NET_WM_NAME, which getwindowname reads first.
+    QVERIFY(m_x.xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                            QStringLiteral("--name"), QStringLiteral("^$") })
+                .split(QLatin1Char('\n'))
+                .contains(m_window));
+    QCOMPARE(m_x.xdotool({ QStringLiteral("getwindowname"), m_window }), QString());
 }
 
 void TestRealSitting::sitting()
@@ -111,6 +124,10 @@ void TestRealSitting::sitting()
     };
 
     QVERIFY(waitFor([&] { return is(1, Pink) && is(50, Pink); }));
+    // Left to right despite -reverse: the seconds "00" stand at the left of their label.
+    const QColor kuqe(255, 0, 0);
+    QVERIFY(pixelsOf(e, QRect(706, 624, 30, 65), kuqe) > 50);
+    QCOMPARE(pixelsOf(e, QRect(758, 624, 13, 65), kuqe), 0);
 
     // Open question 1, mark A, confirm.
     m_x.click(centre(1));
@@ -173,6 +190,28 @@ void TestRealSitting::sitting()
         qPrintable(QStringLiteral("exit status %1; the program said:\n%2")
                        .arg(code)
                        .arg(m_x.programOutput())));
+}
+
+void TestRealSitting::noDisplay()
+{
+    // One plain line on standard error and status 1: no abort, no core file, no advice to
+    // reinstall.
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *v : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        env.remove(QString::fromLatin1(v));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral(PROVIMI_EXE), {});
+    QVERIFY(p.waitForFinished(20000));
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 1);
+    QCOMPARE(err,
+        QStringLiteral("provimi: nuk ka ekran ku të hapet dritarja e provimit (DISPLAY: i "
+                       "pacaktuar).\n"));
+    QVERIFY(QDir(dir.path()).isEmpty());
 }
 
 int main(int argc, char *argv[])

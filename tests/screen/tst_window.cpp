@@ -91,6 +91,7 @@ void TestWindow::controlsAsDesigned()
         ++count;
     }
     QCOMPARE(count, 51 + 6 + 2);
+    QCOMPARE(m_window->CmdZgjidhPyetjen(0)->geometry(), QRect(0, 88, 33, 33));
     const QString families[]
         = { Arial, ArialNarrow, ArialRounded }; // in ControlTable::Family order
     const Qt::Alignment alignments[] = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight };

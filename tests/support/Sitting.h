@@ -4,6 +4,7 @@
 #include "exam/handlers/Exam.h"
 #include "screen/FlatButton.h"
 #include "screen/FormProvimi.h"
+#include "screen/PictureBox.h"
 #include "screen/TextLabel.h"
 #include "support/Grab.h"
 #include "support/ScriptedDialogs.h"
@@ -100,9 +101,30 @@ struct Sitting
         click(answerButton(j));
     }
 
-    // The closing screen: the answer area gone, the percentage shown, and each question button
-    // moved 5 right and 5 down from its grid place, with its number in white in a black
-    // 15-pixel box touching its upper left corner. Returns the grab, also written as <name>.png.
+    // What the drawing surface shows inside r when only these lines are printed, one under
+    // the other from `from`, at this size and colour over black; printed text is compared
+    // with it pixel for pixel.
+    static QImage printedAlone(QRect r, QPointF from, double points, const QStringList &lines,
+        const QColor &colour = Qt::white)
+    {
+        QWidget owner;
+        DrawingSurface d(&owner);
+        d.reserve(r);
+        d.setFontSize(points);
+        d.setForeColor(colour);
+        d.setCurrentY(from.y());
+        for (const QString &line : lines) {
+            d.setCurrentX(from.x());
+            d.print(line);
+            d.endLine();
+        }
+        return d.image().copy(r.translated(-d.area().topLeft()));
+    }
+
+    // The closing screen: the answer area and the question pictures gone, the percentage and
+    // the two headings shown at 135, and each question button moved 5 right and 5 down from
+    // its grid place, with its position number in white in a black 15-pixel box touching its
+    // upper left corner. Returns the grab, also written as <name>.png.
     QImage checkClosing(const QString &percentage, const QString &name)
     {
         [&] {
@@ -113,24 +135,29 @@ struct Sitting
                 QVERIFY(answerButton(j)->isHidden() && window.LblGermaEAlt(j)->isHidden());
             QVERIFY(window.CmdKonfirmoj->isHidden() && window.LblZgjidhniPyTj->isHidden());
             QVERIFY(window.LblNjoftim->isHidden());
+            QVERIFY(window.PicPyG(31)->isHidden() && window.PicPyG(32)->isHidden());
             QVERIFY(!window.CmdEND->isHidden() && !window.LblRezNePerqindje->isHidden());
             QCOMPARE(window.LblRezNePerqindje->caption(), percentage);
         }();
         const QImage img = grabToPng(&window, name);
+        const QRect headings(0, 135, 620, 50); // clear of the desk number's disc
+        [&] {
+            QCOMPARE(img.copy(headings),
+                printedAlone(headings, { 0, 135 }, 14,
+                    { QString(10, ' ')
+                            + "Përgjigjet e dhëna nga ju (ballafaqimi me përgjigjet e sakta)",
+                        QString(15, ' ') + "pikët e grumbulluara dhe vlerësimi pozitiv në %:" }));
+        }();
         for (int i = 1; i <= 50; ++i) {
             const int c = (i - 1) % 5 + 1, r = (i - 1) / 5;
             const QPoint p = question(i)->pos();
             [&] {
                 QVERIFY(std::abs(p.x() - 5 - (730 + 1.5 * 33 * c)) <= 0.5);
                 QVERIFY(std::abs(p.y() - 5 - (200 + 1.7 * 33 * r)) <= 0.5);
-                int white = 0;
-                for (int y = p.y() - 15; y < p.y(); ++y)
-                    for (int x = p.x() - 15; x < p.x(); ++x) {
-                        const QColor n = img.pixelColor(x, y);
-                        QVERIFY(n == Qt::black || n == Qt::white);
-                        white += n == Qt::white;
-                    }
-                QVERIFY2(white > 5, qPrintable(QString::number(i)));
+                const QRect box(p - QPoint(15, 15), QSize(15, 15));
+                QVERIFY2(img.copy(box)
+                        == printedAlone(box, box.topLeft(), 10, { QStringLiteral(" %1 ").arg(i) }),
+                    qPrintable(QString::number(i)));
             }();
         }
         return img;

@@ -78,11 +78,11 @@ bool XSession::start(QSize screen, QString *error)
     return false;
 }
 
-bool XSession::startProgram(const QString &path, QString *error)
+bool XSession::startProgram(const QString &path, QString *error, const QStringList &args)
 {
     m_program.setProcessEnvironment(environment());
     m_program.setProcessChannelMode(QProcess::MergedChannels);
-    m_program.start(path, {});
+    m_program.start(path, args);
     if (!m_program.waitForStarted(5000)) {
         *error = m_program.errorString();
         return false;

@@ -21,7 +21,7 @@ public:
     static QString whyUnavailable();
 
     bool start(QSize screen, QString *error);
-    bool startProgram(const QString &path, QString *error);
+    bool startProgram(const QString &path, QString *error, const QStringList &args = {});
     // Waits for the program's window and returns its id, or empty.
     QString waitForWindow(int timeoutMs = 15000);
     QString xdotool(const QStringList &args, int timeoutMs = 10000);

@@ -42,6 +42,7 @@ public:
     void PerfundoProvimin();
 
     const ExamState &state() const { return m_state; }
+    float seed() const { return m_seed; }
     bool isInFlight() const { return m_inFlight; }
     bool isClosed() const { return m_closed; } // the closing has run
     bool isActivated() const { return m_activated; }

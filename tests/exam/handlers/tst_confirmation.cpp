@@ -227,11 +227,18 @@ void TestConfirmation::activationRunsOnce()
     QCOMPARE(t.clock(), QStringLiteral("60:00"));
     QVERIFY(!t.window.LblNjoftim->isHidden() && !t.window.LblNjoftim->hasBorder());
     QCOMPARE(t.window.LblNjoftim->foreColor(), QColor(255, 255, 0));
-    const QString notice = t.window.LblNjoftim->caption();
-    QCOMPARE(notice.count(QStringLiteral("\r\r")), 5);
-    QVERIFY(notice.startsWith(QStringLiteral("Zgjidhni pyetjen duke klikuar")));
-    QVERIFY(
-        notice.endsWith(QString(38, ' ') + QStringLiteral("J U   U R O J M E   S U K S E S ! ")));
+    QCOMPARE(t.window.LblNjoftim->caption().split(QStringLiteral("\r\r")),
+        QStringList({ "Zgjidhni pyetjen duke klikuar mbi numrin përkatës. Lexojeni me kujdes atë "
+                      "dhe klikoni alternativën që mendoni se është përgjigja e saktë. Përgjigja "
+                      "konsiderohet e dhënë vetëm pasi të klikoni edhe mbi butonin KONFIRMOJ.",
+            "Çdo pyetje mund ta riktheni për shqyrtim dhe të jepni, po të doni, një përgjigje "
+            "tjetër. Përgjigje definitive konsiderohet përgjigja e fundit.",
+            "Pyetjet janë zgjedhur në mënyrë të rastësishme nga kompjuteri dhe janë të njëjta "
+            "për të gjithë pjesëmarrësit, por renditja e tyre është e ndryshme.",
+            "Provimi zgjat 60 minuta duke filluar nga momenti që njofton administratori. ",
+            "Në se deklaroni përfundimin e provimit dhe e KONFIRMONI atë, ju nuk mund të "
+            "riktheheni për të vazhduar edhe pse koha mund të mos ketë skaduar.",
+            QString(38, ' ') + "J U   U R O J M E   S U K S E S ! " }));
     grabToPng(&t.window, QStringLiteral("njoftimi"));
     // Before any question is opened the clock stands still, ticks or not.
     QTest::qWait(1100);
@@ -266,7 +273,8 @@ void TestConfirmation::closed()
 
 void TestConfirmation::realBoxes()
 {
-    // The real boxes: the exact title and text, no icon, Yes the default.
+    // The real boxes: the exact title and text, no icon, Yes the default, and Qt's own
+    // captions of its buttons in Albanian.
     FormProvimi window;
     RealDialogs dialogs;
     QStringList seen;
@@ -275,15 +283,16 @@ void TestConfirmation::realBoxes()
         if (!k)
             return;
         seen << k->windowTitle() << k->text() << (k->icon() == QMessageBox::NoIcon ? "" : "icon")
-             << (k->defaultButton() == k->button(QMessageBox::Yes) ? "Yes" : "");
+             << (k->defaultButton() == k->button(QMessageBox::Yes) ? "Yes" : "")
+             << k->button(QMessageBox::Yes)->text() << k->button(QMessageBox::No)->text();
         k->button(QMessageBox::No)->click();
     });
     QCOMPARE(dialogs.ask(&window, Texts::CautionTitle, Texts::EndQuestion,
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
         QMessageBox::No);
     QCOMPARE(seen,
-        QStringList(
-            { "K U J D E S !", "DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?", "", "Yes" }));
+        QStringList({ "K U J D E S !", "DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?", "",
+            "Yes", "Po", "Jo" }));
 }
 
 QTEST_MAIN(TestConfirmation)

@@ -8,6 +8,7 @@
 #include "support/Grab.h"
 #include "support/Sitting.h"
 
+#include <QLocale>
 #include <QTest>
 
 class TestSelection final : public QObject
@@ -75,6 +76,10 @@ void TestSelection::questionView()
     Sitting::click(t.question(t.positionOf(32)));
     QCOMPARE(shown(), QList<bool>({ false, true, false }));
     grabToPng(&t.window, QStringLiteral("pyetja-32"));
+    // Its answer confirmed, the picture goes with the question.
+    Sitting::click(t.answerButton(2));
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(shown(), QList<bool>({ false, false, false }));
     Sitting::click(t.question(t.positionOf(1)));
     QCOMPARE(shown(), QList<bool>({ false, false, true }));
     QCOMPARE(t.window.LblNjoftim->y(), 250);
@@ -116,6 +121,10 @@ void TestSelection::remarkingAnswer()
     Sitting t;
     const int k = t.positionOf(3); // five alternatives
     t.question(k)->setText(title);
+    // The leave alternative marked before, and the end request answered No.
+    Sitting::click(t.answerButton(0));
+    t.dialogs.answers = { QMessageBox::No };
+    Sitting::click(t.window.CmdKonfirmoj);
     Sitting::click(t.question(k));
     for (int j = 0; j <= 5; ++j)
         QCOMPARE(t.answerButton(j)->backColor(),
@@ -193,12 +202,16 @@ void TestSelection::closingScreen()
         t.question(t.positionOf(q))->setText(t.correctLetter(t.positionOf(q)));
     for (int q : wrong)
         t.question(t.positionOf(q))->setText(t.wrongLetter(t.positionOf(q)));
-    Sitting::click(t.question(2)); // opened once: yellow on the closed screen, the rest pink
+    // Opened once, a picture question open at closing: yellow on the closed screen, the rest
+    // pink. The percentage uses the system's decimal separator.
+    const int hapur = t.positionOf(31);
+    Sitting::click(t.question(hapur));
     t.close();
+    percentage.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
     const QImage img = t.checkClosing(percentage, name);
     QCOMPARE(t.s().PiketEGrumbulluara, points);
-    QCOMPARE(t.question(2)->backColor(), QColor(255, 255, 0));
-    QCOMPARE(t.question(3)->backColor(), QColor(255, 128, 128));
+    QCOMPARE(t.question(hapur)->backColor(), QColor(255, 255, 0));
+    QCOMPARE(t.question(hapur % 50 + 1)->backColor(), QColor(255, 128, 128));
     // Every row of the listing: a right answer shows the correct letter in its point colour
     // and "p pikë" in the points column; a wrong one neither; an unanswered one its "_" in
     // yellow.
