@@ -88,7 +88,6 @@ int main(int argc, char *argv[])
         Sitting m;
         m.exam.CmdZgjidhPyetjen_Click(3);
         closed.push_back(ms([&] {
-            m.window.state().ProvimiPerfundoi = QStringLiteral("po");
             m.exam.PerfundoProvimin();
             present();
         }));
