@@ -4,6 +4,7 @@
 
 #include "base/Units.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 FlatButton::FlatButton(QWidget *parent)
@@ -54,4 +55,15 @@ void FlatButton::paintEvent(QPaintEvent *)
         p.setPen(pen);
         p.drawRect(r.adjusted(3, 3, -4, -4));
     }
+}
+
+void FlatButton::keyPressEvent(QKeyEvent *e)
+{
+    // Return presses the button as Space does; a held key presses it once.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (!e->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
 }

@@ -7,6 +7,8 @@
 // bevel, and wraps its caption at blanks when it is wider than the button. Recolouring is a
 // member write and a repaint, cheap enough to recolour all fifty question buttons per click.
 // The button keeps its caption as QPushButton text, so its accessible name is the caption.
+// Space or Return on the focused button presses it, as a click does; the focused button
+// carries a dotted mark inside its bevel that leaves its face colour readable.
 class FlatButton final : public QPushButton
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *) override;
 
 private:
     QColor m_backColor = Qt::white;

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -200,9 +201,10 @@ void FormProvimi::buildControls()
         c->setVisible(b.visible);
         if (b.index == ControlTable::NoIndex)
             attach(this, NamedButtons, b.name, c);
-        else if (std::strcmp(b.name, "CmdZgjidhPyetjen") == 0)
+        else if (std::strcmp(b.name, "CmdZgjidhPyetjen") == 0) {
             m_questionButtons.at(static_cast<std::size_t>(b.index)) = c;
-        else
+            c->installEventFilter(this); // the arrows
+        } else
             m_answerButtons.at(static_cast<std::size_t>(b.index)) = c; // CmdAlternativa
     }
 
@@ -294,6 +296,13 @@ void FormProvimi::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
     clearX11WindowName(this);
+    // The window asks for the keyboard itself: where no window manager runs, nothing else
+    // would give it, and no key would reach the exam until the first click.
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        m_questionButtons[1]->setFocus();
+        activateWindow();
+    }
     emit activated();
 }
 
@@ -302,4 +311,52 @@ bool FormProvimi::event(QEvent *e)
     if (e->type() == QEvent::WindowActivate)
         emit activated();
     return QWidget::event(e);
+}
+
+void FormProvimi::keyPressEvent(QKeyEvent *e)
+{
+    const bool plain
+        = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
+        emit letterKey(QChar(u'A' + (e->key() - Qt::Key_A)));
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+bool FormProvimi::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, e);
+    const int key = static_cast<QKeyEvent *>(e)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    // At the edge of the grid the focus stays where it is.
+    if (FlatButton *n = gridNeighbour(static_cast<FlatButton *>(watched), key))
+        n->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+FlatButton *FormProvimi::gridNeighbour(const FlatButton *from, int key) const
+{
+    // The nearest question button in the arrow's direction on the same row (left, right) or
+    // in the same column (up, down), wherever the grid stands now.
+    const QPoint o = from->pos();
+    FlatButton *best = nullptr;
+    int bestDistance = 0;
+    for (FlatButton *b : m_questionButtons) {
+        if (b == from || b->isHidden() || !b->isEnabled() || b->focusPolicy() == Qt::NoFocus)
+            continue;
+        const QPoint d = b->pos() - o;
+        const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
+        const int along = horizontal ? d.x() : d.y();
+        if ((horizontal ? d.y() : d.x()) != 0)
+            continue;
+        const int distance = key == Qt::Key_Left || key == Qt::Key_Up ? -along : along;
+        if (distance > 0 && (!best || distance < bestDistance)) {
+            best = b;
+            bestDistance = distance;
+        }
+    }
+    return best;
 }

@@ -25,6 +25,12 @@ class BankPanel;
 // Controls are reached by their design names; arrays by their design indices, e.g.
 // CmdZgjidhPyetjen(7), CmdAlternativa(0), LblGermaEAlt(4), PicPyG(31). Each control carries
 // that name as its object name.
+//
+// The keyboard: Tab and Shift+Tab go through the buttons in their creation order (question
+// buttons 1 to 50, answer buttons A to E, the leave alternative, KONFIRMOJ, the leave button),
+// skipping hidden, disabled and unfocusable ones; the arrows move between neighbouring question
+// buttons of the grid as they stand, without wrapping around. A letter that no control takes is
+// handed on as letterKey().
 class FormProvimi final : public QWidget
 {
     Q_OBJECT
@@ -90,16 +96,21 @@ signals:
     void activated();
     // A request to close the window was accepted.
     void closing();
+    // A letter key (A to Z, either case, without Ctrl, Alt or Meta) that no control took.
+    void letterKey(QChar letter);
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void closeEvent(QCloseEvent *) override;
     void showEvent(QShowEvent *) override;
     bool event(QEvent *) override;
+    void keyPressEvent(QKeyEvent *) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void buildControls();
     void buildBankPanel();
+    FlatButton *gridNeighbour(const FlatButton *from, int key) const;
 
     DrawingSurface m_surface;
     std::array<FlatButton *, QuestionCount + 1> m_questionButtons {};
@@ -110,5 +121,6 @@ private:
     BankPanel *m_bankPanel = nullptr;
     bool m_bankPanelScheduled = false;
     bool m_closeAllowed = false;
+    bool m_shownBefore = false;
     std::vector<std::function<void(BankPanel &)>> m_waitingForPanel;
 };

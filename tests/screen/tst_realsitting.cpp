@@ -1,8 +1,8 @@
-// A whole sitting through the real window on its own X server with no window manager, as a
-// candidate sits it: one window without a title bar or name covering the whole screen, real
+// Whole sittings through the real window on its own X server with no window manager, as a
+// candidate sits them: one window without a title bar or name covering the whole screen, real
 // mouse and keyboard events at the layout's pixel positions, colours read from screenshots.
-// The program is started with -reverse, which must not mirror it. And the program started
-// with no display at all.
+// One sitting with the mouse, one with the keyboard alone; the program is started with
+// -reverse, which must not mirror it. And the program started with no display at all.
 
 #include "support/Grab.h"
 #include "support/XSession.h"
@@ -25,10 +25,28 @@ private slots:
     void initTestCase();
     void sitting();
     void noDisplay();
+    void keyboardSitting();
 
 private:
+    void launch();
+    // Polls until `condition` holds; waitFor() looks at a fresh screenshot each time.
+    template<typename F>
+    static bool to(F condition);
+    template<typename F>
+    bool waitFor(F condition)
+    {
+        return to([&] {
+            m_e = m_x.screenshot();
+            return !m_e.isNull() && condition();
+        });
+    }
+    // The id of the visible window with this title, or empty.
+    QString box(const QString &title);
+    void keys(const QString &k) { m_x.xdotool(k.split(QLatin1Char(' '))); }
+
     XSession m_x;
     QString m_window;
+    QImage m_e;
 };
 
 namespace {
@@ -52,10 +70,37 @@ const QColor Pink(255, 128, 128), OpenColour(0, 192, 0), Yellow(255, 255, 0), Wh
 
 } // namespace
 
+template<typename F>
+bool TestRealSitting::to(F condition)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 10000) {
+        if (condition())
+            return true;
+        QThread::msleep(40);
+    }
+    return false;
+}
+
+QString TestRealSitting::box(const QString &title)
+{
+    return m_x
+        .xdotool(
+            { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                QStringLiteral("^%1$").arg(QRegularExpression::escape(title)) })
+        .section(QLatin1Char('\n'), 0, 0);
+}
+
 void TestRealSitting::initTestCase()
 {
     QString wrong;
     QVERIFY2(m_x.start({ 1280, 1024 }, &wrong), qPrintable(wrong));
+}
+
+void TestRealSitting::launch()
+{
+    QString wrong;
     QVERIFY2(m_x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong, { QStringLiteral("-reverse") }),
         qPrintable(wrong));
     m_window = m_x.waitForWindow();
@@ -79,37 +124,18 @@ void TestRealSitting::initTestCase()
 
 void TestRealSitting::sitting()
 {
-    QImage e;
+    launch();
+    if (QTest::currentTestFailed())
+        return;
+    QImage &e = m_e;
     auto colour = [&](QPoint p) { return e.pixelColor(p); };
-    // Polls until `condition` holds; `waitFor` looks at a fresh screenshot each time.
-    auto to = [](auto condition) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 10000) {
-            if (condition())
-                return true;
-            QThread::msleep(40);
-        }
-        return false;
-    };
-    auto waitFor = [&](auto condition) {
-        return to([&] {
-            e = m_x.screenshot();
-            return !e.isNull() && condition();
-        });
-    };
-    auto box = [&](const QString &title) {
-        return m_x
-            .xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                QStringLiteral("--name"),
-                QStringLiteral("^%1$").arg(QRegularExpression::escape(title)) })
-            .section(QLatin1Char('\n'), 0, 0);
-    };
+    auto waitFor = [&](auto condition) { return this->waitFor(condition); };
     auto answerBox = [&](const QString &title, const QString &key) {
         QString id;
         if (!to([&] { return !(id = box(title)).isEmpty(); }))
             return false;
         m_x.xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), id });
+        QThread::msleep(600); // a box drops the keys of its first half second
         m_x.xdotool({ QStringLiteral("key"), key });
         return to([&] { return box(title).isEmpty(); });
     };
@@ -212,6 +238,71 @@ void TestRealSitting::noDisplay()
         QStringLiteral("provimi: nuk ka ekran ku të hapet dritarja e provimit (DISPLAY: i "
                        "pacaktuar).\n"));
     QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void TestRealSitting::keyboardSitting()
+{
+    // Keys alone from the start: no click gives the window the keyboard.
+    launch();
+    if (QTest::currentTestFailed())
+        return;
+    auto is = [&](int i, const QColor &c) { return m_e.pixelColor(button(i) + QPoint(6, 6)) == c; };
+    auto marked
+        = [&](int j) { return m_e.pixelColor(Alternativa[j] - QPoint(280, 10)) == OpenColour; };
+    auto confirmed = [&](int i) {
+        return waitFor([&] {
+            return is(i, OpenColour) && pixelsOf(m_e, QRect(80, 205, 240, 40), White) > 50;
+        });
+    };
+    const QString title = QStringLiteral("K U J D E S !");
+    QVERIFY(waitFor([&] { return is(1, Pink); }));
+
+    // The focus starts on question 1: open it, mark B by its letter, confirm with Return.
+    keys(QStringLiteral("key Return"));
+    QVERIFY(waitFor([&] { return is(1, OpenColour); }));
+    keys(QStringLiteral("key b Return"));
+    QVERIFY(confirmed(1));
+    // The focus is back on question 1; the grid's edges hold it; right and down reach 7.
+    keys(QStringLiteral("key Up Left Right Down Return"));
+    QVERIFY(waitFor([&] { return is(7, OpenColour) && is(1, Yellow); }));
+    keys(QStringLiteral("key A Return"));
+    QVERIFY(confirmed(7));
+    // Re-open question 1 (B marked again) and change the answer to C.
+    keys(QStringLiteral("key Up Left Return"));
+    QVERIFY(waitFor([&] { return is(1, OpenColour) && marked(2); }));
+    keys(QStringLiteral("key c"));
+    QVERIFY(waitFor([&] { return marked(3) && !marked(2); }));
+    keys(QStringLiteral("key Return"));
+    QVERIFY(confirmed(1));
+
+    // Back from question 1 to the leave alternative, marked with Space; on to KONFIRMOJ.
+    keys(QStringLiteral("key shift+Tab shift+Tab space Tab"));
+    QVERIFY(waitFor([&] { return m_e.pixelColor(646, 694) == OpenColour; }));
+    // Space twice in quick succession: the second press does not answer the box the first
+    // opened. Escape, once the box has stood half a second, answers No.
+    keys(QStringLiteral("key --delay 80 space space"));
+    QVERIFY(to([&] { return !box(title).isEmpty(); }));
+    QThread::msleep(700);
+    QVERIFY(!box(title).isEmpty());
+    keys(QStringLiteral("key Escape"));
+    QVERIFY(to([&] { return box(title).isEmpty(); }));
+    // Again, and Yes with Return.
+    keys(QStringLiteral("key Return"));
+    QVERIFY(to([&] { return !box(title).isEmpty(); }));
+    QThread::msleep(700);
+    keys(QStringLiteral("key Return"));
+    QVERIFY(
+        waitFor([&] { return pixelsOf(m_e, QRect(616, 200, 161, 57), QColor(255, 0, 0)) > 30; }));
+    // Both answered questions stand yellow, moved 5 right and down; an unopened one pink.
+    for (int i : { 1, 7 })
+        QCOMPARE(m_e.pixelColor(button(i) + QPoint(11, 11)), Yellow);
+    QCOMPARE(m_e.pixelColor(button(2) + QPoint(11, 11)), Pink);
+    m_e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/xvfb-tastiera.png"));
+
+    // The leave button is the only stop left: Tab stays on it, Space ends the program.
+    keys(QStringLiteral("key Tab space"));
+    const int code = m_x.waitForExit(10000);
+    QVERIFY2(code == 0, qPrintable(QStringLiteral("exit status %1").arg(code)));
 }
 
 int main(int argc, char *argv[])

@@ -72,6 +72,7 @@ void Exam::connectControls()
             CmdEND_Click();
     });
     connect(m_window.Timer1, &QTimer::timeout, this, &Exam::Timer1_Timer);
+    connect(&m_window, &FormProvimi::letterKey, this, &Exam::letterTyped);
     connect(&m_window, &FormProvimi::activated, this, &Exam::Form_Activate);
 
     // The window refuses to close while the exam runs (the closing allows it); once the result
@@ -136,6 +137,10 @@ void Exam::Form_Load()
 
     for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setText(QString());
+    describeQuestionButtons();
+    describeAnswerButtons();
+    for (int q : { 31, 32 })
+        m_window.PicPyG(q)->setAccessibleDescription(m_state.Pyetja(q));
 
     // The legend of the point colours, left of the grid.
     d.setFontSize(LegendFontPoints);

@@ -37,6 +37,9 @@ public:
     void CmdKonfirmoj_Click();
     void CmdEND_Click();
     void Timer1_Timer();
+    // A letter typed on the window: A to E marks that alternative of the open question, as
+    // clicking it does, and hands the focus to KONFIRMOJ.
+    void letterTyped(QChar letter);
 
     // Closing as the end of time or a confirmed end request does it.
     void PerfundoProvimin();
@@ -64,6 +67,9 @@ private:
 
     void connectControls();
     void colourQuestionButtons();
+    // What the colours and captions say, as accessible descriptions.
+    void describeQuestionButtons();
+    void describeAnswerButtons();
     void fly(int k, int i);
 
     FormProvimi &m_window;

@@ -3,6 +3,7 @@
 #include "exam/handlers/Exam.h"
 
 #include "base/Units.h"
+#include "exam/Descriptions.h"
 #include "exam/ExamState.h"
 #include "exam/NumberText.h"
 #include "exam/Scoring.h"
@@ -43,9 +44,16 @@ void Exam::PerfundoProvimin()
     m_window.PicPyG(31)->hide();
     m_window.PicPyG(32)->hide();
     colourQuestionButtons();
+    // The leave button is the one stop left for the keyboard.
+    for (int i = 1; i <= m_state.NrPyetjeve; ++i)
+        m_window.CmdZgjidhPyetjen(i)->setFocusPolicy(Qt::NoFocus);
     FshihAlternativat();
     LlogaritVlersimin();
     AfishoRezultatin();
+    m_window.CmdEND->setFocus(Qt::OtherFocusReason);
+    describeQuestionButtons();
+    m_window.LblRezNePerqindje->setAccessibleDescription(Descriptions::score(
+        m_state.PiketEGrumbulluara, m_state.PiketMaksimale, NumberText::systemDecimalSeparator()));
 }
 
 void Exam::FshihAlternativat()

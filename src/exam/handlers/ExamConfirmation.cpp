@@ -88,6 +88,10 @@ void Exam::fly(int k, int i)
     m_state.PyetjaEHapur = 0;
     ZhbllokoButonat();
     m_inFlight = false;
+    describeQuestionButtons();
+    describeAnswerButtons();
+    // The keyboard goes on from the question just answered.
+    question->setFocus(Qt::OtherFocusReason);
 
     if (m_closeAfterFlight) {
         m_closeAfterFlight = false;

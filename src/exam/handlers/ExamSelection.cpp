@@ -3,6 +3,7 @@
 #include "exam/handlers/Exam.h"
 
 #include "base/Units.h"
+#include "exam/Descriptions.h"
 #include "exam/ExamState.h"
 #include "exam/NumberText.h"
 #include "exam/Texts.h"
@@ -25,6 +26,46 @@ void Exam::colourQuestionButtons()
     for (int b = 1; b <= m_state.NrPyetjeve; ++b) {
         FlatButton *c = m_window.CmdZgjidhPyetjen(b);
         c->setBackColor(toQColor(c->tag() == Texts::ReadTag ? Colours::Yellow : Colours::Pink));
+    }
+}
+
+namespace {
+// Only a real change is announced to assistive technology.
+void describe(QWidget *w, const QString &description)
+{
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
+}
+} // namespace
+
+void Exam::describeQuestionButtons()
+{
+    for (int k = 1; k <= m_state.NrPyetjeve; ++k) {
+        FlatButton *b = m_window.CmdZgjidhPyetjen(k);
+        const int q = m_state.Teza(k);
+        if (m_closed) {
+            describe(b,
+                Descriptions::closedQuestion(k, q, m_state.PergjigjetEDhena(k),
+                    m_state.PergjigjaESakte(q), m_state.PiketEFituara(k)));
+            continue;
+        }
+        const auto seen = k == m_state.PyetjaEHapur ? Descriptions::Seen::OpenNow
+            : b->tag() == Texts::ReadTag            ? Descriptions::Seen::Before
+                                                    : Descriptions::Seen::Never;
+        // A caption without a numeric value is the confirmed letter.
+        const QString letter = NumberText::numericValue(b->text()) == 0 ? b->text() : QString();
+        describe(b, Descriptions::question(k, m_state.PikePozitive(q), seen, letter));
+    }
+}
+
+void Exam::describeAnswerButtons()
+{
+    // The alternatives are described while a question is open; the leave alternative always.
+    const bool anyMarked = !m_state.GermaEZgjedhur.isEmpty();
+    for (int j = 0; j <= AlternativeCount; ++j) {
+        const bool marked = anyMarked && m_state.AlternativaEZgjedhur == j;
+        describe(m_window.CmdAlternativa(j),
+            j == 0 || m_state.PyetjaEHapur != 0 ? Descriptions::alternative(j, marked) : QString());
     }
 }
 
@@ -102,6 +143,8 @@ void Exam::CmdZgjidhPyetjen_Click(int i)
         if (j >= 0)
             CmdAlternativa_Click(static_cast<int>(j) + 1);
     }
+    describeQuestionButtons();
+    describeAnswerButtons();
 }
 
 void Exam::CmdAlternativa_Click(int k)
@@ -114,4 +157,19 @@ void Exam::CmdAlternativa_Click(int k)
     for (int j = 0; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setBackColor(Qt::white);
     m_window.CmdAlternativa(k)->setBackColor(toQColor(Colours::OpenGreen));
+    describeAnswerButtons();
+}
+
+void Exam::letterTyped(QChar letter)
+{
+    // Only an alternative of the open question that a click could reach; never the leave
+    // alternative, which takes Tab or the mouse.
+    const int j = letter.unicode() - u'A' + 1;
+    if (j < 1 || j > AlternativeCount || m_state.PyetjaEHapur == 0)
+        return;
+    FlatButton *a = m_window.CmdAlternativa(j);
+    if (a->isHidden() || !a->isEnabled())
+        return;
+    CmdAlternativa_Click(j);
+    m_window.CmdKonfirmoj->setFocus(Qt::ShortcutFocusReason);
 }

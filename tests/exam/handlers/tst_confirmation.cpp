@@ -2,9 +2,11 @@
 // and the guards that keep the exam sound when events arrive in the middle of a flight.
 
 #include "exam/Texts.h"
+#include "screen/PictureBox.h"
 #include "support/Grab.h"
 #include "support/Sitting.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -23,6 +25,7 @@ private slots:
     void activationRunsOnce();
     void closed();
     void realBoxes();
+    void descriptions();
 };
 
 void TestConfirmation::endRequest()
@@ -274,7 +277,8 @@ void TestConfirmation::closed()
 void TestConfirmation::realBoxes()
 {
     // The real boxes: the exact title and text, no icon, Yes the default, and Qt's own
-    // captions of its buttons in Albanian.
+    // captions of its buttons in Albanian. Keys in the box's first half second are dropped (a
+    // Return there would answer Yes); Escape later answers No.
     FormProvimi window;
     RealDialogs dialogs;
     QStringList seen;
@@ -285,7 +289,8 @@ void TestConfirmation::realBoxes()
         seen << k->windowTitle() << k->text() << (k->icon() == QMessageBox::NoIcon ? "" : "icon")
              << (k->defaultButton() == k->button(QMessageBox::Yes) ? "Yes" : "")
              << k->button(QMessageBox::Yes)->text() << k->button(QMessageBox::No)->text();
-        k->button(QMessageBox::No)->click();
+        QTest::keyClick(k->focusWidget(), Qt::Key_Return);
+        QTimer::singleShot(600, [k] { QTest::keyClick(k->focusWidget(), Qt::Key_Escape); });
     });
     QCOMPARE(dialogs.ask(&window, Texts::CautionTitle, Texts::EndQuestion,
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
@@ -293,6 +298,58 @@ void TestConfirmation::realBoxes()
     QCOMPARE(seen,
         QStringList({ "K U J D E S !", "DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?", "",
             "Yes", "Po", "Jo" }));
+}
+
+void TestConfirmation::descriptions()
+{
+    // What a screen reader hears beside each caption, through the accessibility interface.
+    Sitting t;
+    auto heard = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    const int k = 12, q = t.s().Teza(k), p = t.s().PikePozitive(q);
+    const QString right = t.correctLetter(k);
+    const QString pk = QStringLiteral("Pyetja 12, %1 pikë, ").arg(p);
+    QCOMPARE(heard(t.question(k)), pk + "e pahapur");
+    QCOMPARE(heard(t.answerButton(1)), QString());
+    QCOMPARE(heard(t.answerButton(0)), QStringLiteral("Kërkesë për përfundimin e provimit"));
+    const int q31 = t.positionOf(31);
+    QCOMPARE(heard(t.window.PicPyG(31)), t.s().Pyetja(31));
+    QVERIFY(heard(t.window.PicPyG(31)).size() > 20);
+
+    Sitting::click(t.question(q31));
+    t.mark(k, 3);
+    QCOMPARE(heard(t.question(k)), pk + "e hapur");
+    QVERIFY(heard(t.question(q31)).endsWith(QStringLiteral(", e lexuar")));
+    QCOMPARE(heard(t.answerButton(3)), QStringLiteral("Alternativa C, e zgjedhur"));
+    QCOMPARE(heard(t.answerButton(2)), QStringLiteral("Alternativa B"));
+    // The name stays the caption.
+    QCOMPARE(QAccessible::queryAccessibleInterface(t.question(k))->text(QAccessible::Name),
+        QStringLiteral("12"));
+
+    Sitting::click(t.answerButton(right[0].unicode() - 'A' + 1));
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(heard(t.question(k)), pk + "e lexuar, përgjigja " + right);
+    QVERIFY(t.question(k)->hasFocus());
+
+    t.mark(q31, t.wrongLetter(q31)[0].unicode() - 'A' + 1);
+    Sitting::click(t.window.CmdKonfirmoj);
+    t.close();
+    QCOMPARE(heard(t.question(k)),
+        QStringLiteral("Pyetja 12 (P %1): përgjigja %2, e sakta %2, %3 pikë")
+            .arg(q)
+            .arg(right)
+            .arg(p));
+    QCOMPARE(heard(t.question(q31)),
+        QStringLiteral("Pyetja %1 (P 31): përgjigja %2, e sakta %3")
+            .arg(q31)
+            .arg(t.wrongLetter(q31), t.correctLetter(q31)));
+    QCOMPARE(heard(t.question(1)),
+        QStringLiteral("Pyetja 1 (P %1): pa përgjigje, e sakta %2")
+            .arg(t.s().Teza(1))
+            .arg(t.correctLetter(1)));
+    QCOMPARE(heard(t.window.LblRezNePerqindje), QStringLiteral("%1 nga 99 pikë").arg(p));
+    QVERIFY(t.window.CmdEND->hasFocus());
 }
 
 QTEST_MAIN(TestConfirmation)
