@@ -1,3 +1,4 @@
+#include "exam/handlers/DisplayClaim.h"
 #include "exam/handlers/ExamSession.h"
 
 #include <QApplication>
@@ -7,8 +8,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("provimi"));
 
+    // One exam per display: a second start brings the running one to the front and ends.
+    DisplayClaim display;
+    if (!display.claim())
+        return 0;
+
     ExamSession session;
     QObject::connect(&session.exam(), &Exam::finished, &app, &QCoreApplication::exit);
+    QObject::connect(
+        &display, &DisplayClaim::frontRequested, &session.window(), &FormProvimi::bringToFront);
     session.start();
     return QApplication::exec();
 }
