@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite
   fontconfig fonts-liberation fonts-comfortaa
   xvfb xauth xdotool time
+  libxcb1-dev openbox x11-utils
 )
 
 missing=()
