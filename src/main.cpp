@@ -1,3 +1,4 @@
+#include "exam/handlers/DisplayClaim.h"
 #include "exam/handlers/ExamSession.h"
 
 #include <QApplication>
@@ -5,8 +6,16 @@
 int main(int argc, char *argv[])
 {
     const auto app = ExamSession::openApplication(argc, argv);
+
+    // One exam per display: a second start brings the running one to the front and ends.
+    DisplayClaim display;
+    if (!display.claim())
+        return 0;
+
     ExamSession session;
     QObject::connect(&session.exam(), &Exam::finished, app.get(), &QCoreApplication::exit);
+    QObject::connect(
+        &display, &DisplayClaim::frontRequested, &session.window(), &FormProvimi::bringToFront);
     session.start();
     return QApplication::exec();
 }

@@ -40,6 +40,7 @@ private:
 };
 
 } // namespace
+#include "screen/WindowManagerHints.h"
 
 QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &title,
     const QString &text, QMessageBox::StandardButtons buttons,
@@ -53,6 +54,9 @@ QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &tit
         no->setText(QStringLiteral("Jo"));
     box.setDefaultButton(defaultButton);
     box.setWindowModality(Qt::ApplicationModal);
+    // Above the exam window, and nothing to move, resize or iconify on its own.
+    box.setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+    refuseWindowManagerFunctions(&box);
     QMessageBox::StandardButton answer;
     {
         EarlyKeyGuard guard;

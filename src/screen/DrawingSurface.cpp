@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 using Units::toPixel;
 
@@ -18,10 +19,13 @@ constexpr int GrowthStep = 128;
 
 DrawingSurface::DrawingSurface(QWidget *owner)
     : m_owner(owner)
+    , m_ratio(owner->devicePixelRatioF())
     , m_font(Units::font(Units::Arial, Units::WindowFontPoints))
 {
-    // Printed text keeps exact colours and sharp edges, like lines and boxes.
-    m_font.setStyleStrategy(QFont::NoAntialias);
+    // At one screen pixel per window pixel printed text keeps exact colours and sharp edges,
+    // like lines and boxes; on a denser screen it is smoothed like the controls' captions.
+    if (m_ratio == 1.0)
+        m_font.setStyleStrategy(QFont::NoAntialias);
     setFontSize(Units::WindowFontPoints);
 }
 
@@ -31,19 +35,41 @@ void DrawingSurface::setFontSize(double points)
     m_font.setPixelSize(Units::pointsToPixels(points));
 }
 
+QRect DrawingSurface::deviceRect(const QRect &r) const
+{
+    const auto lower = [this](int v) { return static_cast<int>(std::floor(v * m_ratio)); };
+    const auto upper = [this](int v) { return static_cast<int>(std::ceil(v * m_ratio)); };
+    return QRect(QPoint(lower(r.left()), lower(r.top())),
+        QPoint(upper(r.right() + 1) - 1, upper(r.bottom() + 1) - 1));
+}
+
 void DrawingSurface::reserve(const QRect &area)
 {
     if (m_area.contains(area))
         return;
     const QRect e = m_area.isEmpty() ? area : m_area.united(area);
-    QImage i(e.size(), QImage::Format_RGB32);
+    const QRect device = deviceRect(e);
+    QImage i(device.size(), QImage::Format_RGB32);
     i.fill(Qt::black);
     if (!m_image.isNull()) {
+        // Pixel for pixel: a view of the old image that knows nothing of the ratio.
+        const QImage old(m_image.constBits(), m_image.width(), m_image.height(),
+            m_image.bytesPerLine(), m_image.format());
         QPainter p(&i);
-        p.drawImage(m_area.topLeft() - e.topLeft(), m_image);
+        p.drawImage(m_origin - device.topLeft(), old);
     }
+    i.setDevicePixelRatio(m_ratio);
     m_image = std::move(i);
     m_area = e;
+    m_origin = device.topLeft();
+}
+
+void DrawingSurface::begin(QPainter &p)
+{
+    p.begin(&m_image);
+    // The image's pixel (0, 0) is the screen pixel m_origin of the window.
+    p.resetTransform();
+    p.translate(-m_origin.x() / m_ratio, -m_origin.y() / m_ratio);
 }
 
 void DrawingSurface::ensureRoom(const QRect &r)
@@ -59,8 +85,9 @@ void DrawingSurface::fillPixels(const QRect &r, const QColor &c)
     if (e.isEmpty())
         return;
     ensureRoom(e);
-    QPainter p(&m_image);
-    p.fillRect(e.translated(-m_area.topLeft()), c);
+    QPainter p;
+    begin(p);
+    p.fillRect(e, c);
     m_owner->update(e);
 }
 
@@ -108,8 +135,8 @@ void DrawingSurface::print(const QString &text)
     const QRect e = area.intersected(QRect(0, 0, 1 << 14, 1 << 14));
     if (!e.isEmpty()) {
         ensureRoom(e);
-        QPainter p(&m_image);
-        p.translate(-m_area.topLeft());
+        QPainter p;
+        begin(p);
         p.setFont(m_font);
         p.setPen(m_foreColor);
         p.drawText(QPointF(toPixel(m_current.x()), toPixel(m_current.y()) + fm.ascent()), text);
@@ -127,6 +154,15 @@ void DrawingSurface::endLine()
 void DrawingSurface::paint(QPainter &p, const QRect &area) const
 {
     const QRect e = area.intersected(m_area);
-    if (!e.isEmpty())
-        p.drawImage(e.topLeft(), m_image, e.translated(-m_area.topLeft()));
+    if (e.isEmpty())
+        return;
+    if (m_ratio == 1.0) {
+        p.drawImage(e.topLeft(), m_image, e.translated(-m_origin));
+        return;
+    }
+    // Screen pixel for screen pixel: the image's pixels are the window's at the same scale.
+    p.save();
+    p.setClipRect(e, Qt::IntersectClip);
+    p.drawImage(QPointF(m_origin) / m_ratio, m_image);
+    p.restore();
 }

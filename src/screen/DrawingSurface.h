@@ -16,7 +16,9 @@ class QWidget;
 //
 // It keeps the drawing state of a classic form: line width, fore colour, a current drawing
 // position that rectangles leave at their second corner and printing advances, and a font size.
-// Lines and boxes are drawn in whole pixels, without blending.
+// Lines and boxes are drawn in whole pixels, without blending. Coordinates are the window's
+// pixels; the image holds the screen's own pixels under them, as many as the screen's device
+// pixel ratio gives, so that what is drawn is as sharp as the controls at any scale.
 class DrawingSurface final
 {
 public:
@@ -55,16 +57,22 @@ public:
 
     // Copies the drawing to the screen.
     void paint(QPainter &p, const QRect &area) const;
-    const QImage &image() const { return m_image; }
+    const QImage &image() const { return m_image; } // in screen pixels
     QRect area() const { return m_area; } // the part of the window the image covers
 
 private:
     void ensureRoom(const QRect &r);
     void fillPixels(const QRect &r, const QColor &c);
+    // The screen pixels under a rectangle of the window's.
+    QRect deviceRect(const QRect &r) const;
+    // Starts painting on the image in the window's coordinates.
+    void begin(QPainter &p);
 
     QWidget *m_owner;
     QImage m_image;
     QRect m_area;
+    QPoint m_origin; // the screen pixel of the window under the image's first pixel
+    double m_ratio; // screen pixels per window pixel
     QFont m_font;
     double m_fontSize = 0;
     int m_drawWidth = 1;

@@ -7,6 +7,7 @@
 #include "screen/LineControl.h"
 #include "screen/PictureBox.h"
 #include "screen/TextLabel.h"
+#include "screen/WindowManagerHints.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -128,8 +129,10 @@ void clearX11WindowName(QWidget *w)
 
 } // namespace
 
+// A splash-screen window for the window manager: no window menu, nothing to iconify (the
+// Motif hints alone leave that to some window managers), above other programs' windows.
 FormProvimi::FormProvimi(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_surface(this)
 {
     setFont(Units::font(Arial, WindowFontPoints));
@@ -263,7 +266,16 @@ void FormProvimi::showCoveringScreen()
 {
     if (QScreen *s = screen())
         setGeometry(s->geometry());
-    showMaximized();
+    refuseWindowManagerFunctions(this);
+    showFullScreen();
+}
+
+void FormProvimi::bringToFront()
+{
+    if (isMinimized())
+        showFullScreen();
+    raise();
+    activateWindow();
 }
 
 void FormProvimi::paintEvent(QPaintEvent *e)

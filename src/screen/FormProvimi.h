@@ -54,9 +54,12 @@ public:
     TextLabel *LblGermaEAlt(int i) const { return m_letterLabels.at(static_cast<std::size_t>(i)); }
     PictureBox *PicPyG(int i) const; // 31 or 32
 
-    // Shows the window maximised without a title bar, covering the whole screen also where no
-    // window manager acts on the request to maximise.
+    // Shows the window full screen without a title bar, covering the whole screen also where no
+    // window manager acts on the request, and asks the window manager to let it be: no move,
+    // resize, minimise or close, above other programs' windows.
     void showCoveringScreen();
+    // Raises the window over everything and gives it the keyboard.
+    void bringToFront();
 
     // Whether a request to close the window (a window manager, Alt+F4) is accepted; refused
     // until allowed. An accepted request emits closing().

@@ -18,9 +18,18 @@ QString XSession::whyUnavailable()
     return {};
 }
 
+QString XSession::whyNoWindowManager()
+{
+    for (const char *tool : { "openbox", "xprop", "xmessage" })
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            return QStringLiteral("%1 is not installed (scripts/install-deps.sh installs it)")
+                .arg(QLatin1String(tool));
+    return {};
+}
+
 XSession::~XSession()
 {
-    for (QProcess *p : { &m_program, &m_xvfb }) {
+    for (QProcess *p : { &m_program, &m_windowManager, &m_xvfb }) {
         if (p->state() == QProcess::NotRunning)
             continue;
         ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
@@ -78,6 +87,38 @@ bool XSession::start(QSize screen, QString *error)
     return false;
 }
 
+bool XSession::startWindowManager(QString *error)
+{
+    // Openbox with its default configuration, none of the user's.
+    QProcessEnvironment env = environment();
+    m_home.emplace();
+    env.insert(QStringLiteral("HOME"), m_home->path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->filePath(QStringLiteral("config")));
+    m_windowManager.setProcessEnvironment(env);
+    m_windowManager.setProcessChannelMode(QProcess::MergedChannels);
+    m_windowManager.start(QStringLiteral("openbox"), {});
+    if (!m_windowManager.waitForStarted(5000)) {
+        *error = QStringLiteral("openbox did not start: ") + m_windowManager.errorString();
+        return false;
+    }
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 10000) {
+        if (run(QStringLiteral("xprop"),
+                { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK") }, 2000)
+                .contains(QLatin1String("window id")))
+            return true;
+        if (m_windowManager.state() == QProcess::NotRunning) {
+            *error = QStringLiteral("openbox ended at once: ")
+                + QString::fromLocal8Bit(m_windowManager.readAll());
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    *error = QStringLiteral("openbox did not take the display");
+    return false;
+}
+
 bool XSession::startProgram(const QString &path, QString *error, const QStringList &args)
 {
     m_program.setProcessEnvironment(environment());
@@ -92,9 +133,14 @@ bool XSession::startProgram(const QString &path, QString *error, const QStringLi
 
 QString XSession::xdotool(const QStringList &args, int timeoutMs)
 {
+    return run(QStringLiteral("xdotool"), args, timeoutMs);
+}
+
+QString XSession::run(const QString &program, const QStringList &args, int timeoutMs)
+{
     QProcess p;
     p.setProcessEnvironment(environment());
-    p.start(QStringLiteral("xdotool"), args);
+    p.start(program, args);
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
