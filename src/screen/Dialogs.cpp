@@ -1,12 +1,54 @@
 #include "screen/Dialogs.h"
 
+#include "base/Units.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLayout>
+#include <QPainter>
 #include <QWidget>
 
 namespace {
+
+// A box no window manager decorates, moves or iconifies: it carries its own title bar, so the
+// candidate reads its title with a window manager and without one alike.
+class TitledBox final : public QMessageBox
+{
+public:
+    static constexpr int TitleHeight = 24;
+
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *e) override
+    {
+        // Room for the title above what the box lays out; the box sizes itself from it.
+        if (QLayout *l = layout()) {
+            QMargins m = l->contentsMargins();
+            if (m.top() < TitleHeight) {
+                m.setTop(m.top() + TitleHeight);
+                l->setContentsMargins(m);
+            }
+        }
+        QMessageBox::showEvent(e);
+    }
+
+    void paintEvent(QPaintEvent *e) override
+    {
+        QMessageBox::paintEvent(e);
+        QPainter p(this);
+        const QRect bar(0, 0, width(), TitleHeight);
+        p.fillRect(bar, QColor(0, 0, 128));
+        p.setPen(Qt::white);
+        QFont f = Units::font(Units::Arial, 9.75, true);
+        p.setFont(f);
+        p.drawText(bar.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
+        p.setPen(QColor(64, 64, 64));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 // A key pressed twice must not answer the box that its first press opened: keys arriving in
 // the box's first half second are dropped. The mouse is not held off.
@@ -46,7 +88,7 @@ QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &tit
     const QString &text, QMessageBox::StandardButtons buttons,
     QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    TitledBox box(QMessageBox::NoIcon, title, text, buttons, parent);
     // Qt has no Albanian for its own buttons.
     if (QAbstractButton *yes = box.button(QMessageBox::Yes))
         yes->setText(QStringLiteral("Po"));
@@ -54,8 +96,8 @@ QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &tit
         no->setText(QStringLiteral("Jo"));
     box.setDefaultButton(defaultButton);
     box.setWindowModality(Qt::ApplicationModal);
-    // Above the exam window, and nothing to move, resize or iconify on its own.
-    box.setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+    // Above the exam window, and nothing to move, resize, iconify or close on its own.
+    box.setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
     refuseWindowManagerFunctions(&box);
     QMessageBox::StandardButton answer;
     {

@@ -11,15 +11,13 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
-#include <xcb/xcb.h>
-
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -100,31 +98,6 @@ PictureBox *picture(QWidget *parent, const char *name, QRect geometry, const cha
         b->setDrawing(
             QStringLiteral(":/pictures/") + QLatin1String(drawing) + QStringLiteral(".svg"));
     return b;
-}
-
-// Qt gives a window whose title is empty the application's name on the window system; on X11
-// the exam window's name properties are emptied after Qt has written them.
-void clearX11WindowName(QWidget *w)
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !w->windowHandle())
-        return;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return;
-    auto atom = [c](const char *name) {
-        const auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, cookie, nullptr);
-        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return a;
-    };
-    const auto window = static_cast<xcb_window_t>(w->winId());
-    xcb_change_property(
-        c, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8, 0, nullptr);
-    xcb_change_property(
-        c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
-    xcb_flush(c);
 }
 
 } // namespace
@@ -264,8 +237,16 @@ PictureBox *FormProvimi::PicPyG(int i) const
 
 void FormProvimi::showCoveringScreen()
 {
-    if (QScreen *s = screen())
-        setGeometry(s->geometry());
+    if (QScreen *s = screen()) {
+        // At a fractional scale the screen's size in the window's pixels is rounded down
+        // (1920 / 1.4 is 1371.4), which would leave the last row and column of the screen
+        // uncovered: the window reaches one pixel further and the screen clips it.
+        QRect g = s->geometry();
+        const qreal ratio = s->devicePixelRatio();
+        if (ratio != std::floor(ratio))
+            g.setSize(g.size() + QSize(1, 1));
+        setGeometry(g);
+    }
     refuseWindowManagerFunctions(this);
     showFullScreen();
 }
@@ -307,7 +288,7 @@ void FormProvimi::closeEvent(QCloseEvent *e)
 void FormProvimi::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    clearX11WindowName(this);
+    clearWindowName(this);
     // The window asks for the keyboard itself: where no window manager runs, nothing else
     // would give it, and no key would reach the exam until the first click.
     if (!m_shownBefore) {

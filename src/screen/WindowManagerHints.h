@@ -2,8 +2,14 @@
 
 class QWidget;
 
-// Tells an X11 window manager, through the window's Motif hints, that it may neither move,
-// resize, minimise, maximise nor close the window, nor decorate it. Qt writes these hints
-// itself but never without the move and resize functions, so they are written here once the
-// window exists. Does nothing on other platforms.
+// What Qt cannot say to an X11 window manager about the exam's windows, written straight to
+// their properties once the windows exist. Both do nothing on other platforms.
+
+// The window may neither be moved, resized, minimised, maximised nor closed, nor decorated
+// (the window's Motif hints). Qt writes these hints itself, but never without the move and
+// resize functions.
 void refuseWindowManagerFunctions(QWidget *window);
+
+// The window's name is empty for the window system too. Qt names a window whose title is
+// empty after the application.
+void clearWindowName(QWidget *window);
