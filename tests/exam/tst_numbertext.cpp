@@ -17,7 +17,8 @@ private slots:
     void decimalText_data();
     void decimalText();
     void numberForm();
-    void clockOverOneHour();
+    void clockStep_data();
+    void clockStep();
 };
 
 void TestNumberText::numericValue_data()
@@ -50,7 +51,7 @@ void TestNumberText::numericValue()
 
 void TestNumberText::decimalText_data()
 {
-    // The percentages' values, with either separator, are in tst_vleresimi.
+    // The percentages, with either separator, are in the scoring test.
     QTest::addColumn<double>("v");
     QTest::addColumn<QString>("text");
     QTest::newRow("whole") << 100.0 << "100";
@@ -75,27 +76,36 @@ void TestNumberText::numberForm()
     QCOMPARE(NumberText::numberForm(2.5, QLatin1Char(',')), QStringLiteral(" 2,5 "));
 }
 
-void TestNumberText::clockOverOneHour()
+void TestNumberText::clockStep_data()
 {
-    // Every step of the hour is one second down, unpadded minutes and two-digit seconds;
-    // tick 3601 closes.
-    QString m = QStringLiteral("60:");
-    QString s = QStringLiteral("00");
-    int remaining = 3600;
-    for (int tick = 1; tick <= 3600; ++tick) {
-        const ClockStep h = clockStep(m, s);
-        QVERIFY2(!h.timeUp, qPrintable(QStringLiteral("closed early at tick %1").arg(tick)));
-        --remaining;
-        const QString awaited = QString::number(remaining / 60) + QLatin1Char(':');
-        QCOMPARE(h.minutes, awaited);
-        QCOMPARE(h.seconds, QStringLiteral("%1").arg(remaining % 60, 2, 10, QLatin1Char('0')));
-        m = h.minutes;
-        s = h.seconds;
-    }
-    QCOMPARE(m + s, QStringLiteral("0:00"));
-    const ClockStep last = clockStep(m, s);
-    QVERIFY(last.timeUp);
-    QCOMPARE(last.minutes + last.seconds, QStringLiteral("0:00"));
+    // One second down: unpadded minutes and two-digit seconds; at 0:00 time is up and the
+    // labels stay.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("timeUp");
+    QTest::newRow("first tick") << "60:00"
+                                << "59:59" << false;
+    QTest::newRow("seconds keep two digits") << "59:10"
+                                             << "59:09" << false;
+    QTest::newRow("minute turns") << "10:00"
+                                  << "9:59" << false;
+    QTest::newRow("last minute") << "1:00"
+                                 << "0:59" << false;
+    QTest::newRow("last second") << "0:01"
+                                 << "0:00" << false;
+    QTest::newRow("time up") << "0:00"
+                             << "0:00" << true;
+}
+
+void TestNumberText::clockStep()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, timeUp);
+    const ClockStep h = ::clockStep(before.section(QLatin1Char(':'), 0, 0) + QLatin1Char(':'),
+        before.section(QLatin1Char(':'), 1));
+    QCOMPARE(h.timeUp, timeUp);
+    QCOMPARE(h.minutes + h.seconds, after);
 }
 
 QTEST_APPLESS_MAIN(TestNumberText)

@@ -23,6 +23,8 @@ private slots:
 };
 
 namespace {
+const Colour PointColour[] = { Colours::Black, Colours::Green, Colours::Blue, Colours::Magenta };
+
 // A drawn paper with every caption still its number unless `answers` says otherwise.
 struct Sheet
 {
@@ -36,7 +38,7 @@ struct Sheet
         drawPaper(s, g);
         s.NrPyetjeve = 50;
         for (int p = 1; p <= 3; ++p)
-            s.NgjyraPikeve(p) = Colours::ofPoints(p);
+            s.NgjyraPikeve(p) = PointColour[p];
     }
     Scoring evaluate() const
     {
@@ -116,27 +118,28 @@ void TestScoring::pointsByPaper()
 
 void TestScoring::listingRows()
 {
+    // A row as printed, piece after piece: the given letter always yellow, the correct one in
+    // its point colour only when it was given, and then the points in their own column. Right
+    // in the left column, wrong in the right column, unanswered in both.
     Sheet l;
-    // Right in the left column, wrong in the right column, unanswered in both.
-    const int right = 30, left = 7;
-    l.answers[left] = l.s.PergjigjaESakte(l.s.Teza(left));
-    l.answers[right] = l.wrong(right);
+    const int right = 7, wrong = 30;
+    l.answers[right] = l.s.PergjigjaESakte(l.s.Teza(right));
+    l.answers[wrong] = l.wrong(wrong);
     const Scoring v = l.evaluate();
     l.s.PergjigjetEDhena = v.PergjigjetEDhena;
     l.s.PiketEFituara = v.PiketEFituara;
     const auto listing = resultListing(l.s, QLatin1Char('.'));
     QCOMPARE(listing.size(), std::size_t(50));
-    // A row as printed, piece after piece: the given letter always yellow, the correct one in
-    // its point colour only when it was given, and then the points in their own column.
-    auto row = [&](int k, const QString &given, std::optional<Colour> colour = {}) {
+    for (int k : { right, wrong, 1, 25, 26, 50 }) {
         const ListingRow &r = listing[static_cast<std::size_t>(k - 1)];
         const int q = l.s.Teza(k);
+        const bool scored = k == right;
         QString awaited = QStringLiteral("Nr.  %1 %2  (P %3 %4)  ")
                               .arg(k)
-                              .arg(given)
+                              .arg(l.answers.count(k) ? l.answers[k] : QStringLiteral("_"))
                               .arg(q)
                               .arg(l.s.PergjigjaESakte(q));
-        if (colour)
+        if (scored)
             awaited += QStringLiteral("%1 pikë").arg(l.s.PikePozitive(q));
         QString text;
         for (const PrintedPiece &c : r.pieces)
@@ -144,18 +147,14 @@ void TestScoring::listingRows()
         QCOMPARE(text, awaited);
         QCOMPARE(r.k, k);
         QCOMPARE(r.x, k <= 25 ? 100 : 350);
-        QCOMPARE(r.pieces.size(), std::size_t(colour ? 7 : 6));
+        QCOMPARE(r.pieces.size(), std::size_t(scored ? 7 : 6));
         for (std::size_t i = 0; i < r.pieces.size(); ++i)
             QCOMPARE(r.pieces[i].colour,
-                i == 2 ? Colours::Yellow : (i == 4 && colour ? *colour : Colours::White));
-        if (colour)
+                i == 2 ? Colours::Yellow
+                       : (i == 4 && scored ? PointColour[l.s.PikePozitive(q)] : Colours::White));
+        if (scored)
             QCOMPARE(r.pieces[6].x, std::optional<int>(k <= 25 ? 260 : 510));
-    };
-    const int q = l.s.Teza(left);
-    row(left, l.s.PergjigjaESakte(q), Colours::ofPoints(l.s.PikePozitive(q)));
-    row(right, l.wrong(right));
-    for (int k : { 1, 25, 26, 50 })
-        row(k, QStringLiteral("_"));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestScoring)

@@ -2,11 +2,24 @@
 
 #include "screen/Dialogs.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
+#include <optional>
+
+// What a message box asked: its title, text, buttons and default.
+struct AskedBox
+{
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+    bool icon = false;
+};
 
 // Message boxes answered by the test: each box asked is recorded, and answered with the next
 // scripted answer (or the box's default when the script is empty). `during` runs while the box
@@ -14,18 +27,24 @@
 class ScriptedDialogs final : public Dialogs
 {
 public:
-    struct AskedBox
-    {
-        QString title;
-        QString text;
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton defaultButton;
-    };
-
     QList<QMessageBox::StandardButton> answers;
     QList<AskedBox> asked;
     std::function<void()> during;
 
     QMessageBox::StandardButton ask(QWidget *, const QString &title, const QString &text,
         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) override;
+};
+
+// Answers the next real QMessageBox with `button` from a timer, recording what it showed in
+// `asked`. Any other modal window still open after `patienceMs` is closed, so that a test whose
+// box never comes fails within seconds instead of blocking until the suite's timeout.
+class RealBoxAnswer final
+{
+public:
+    explicit RealBoxAnswer(QMessageBox::StandardButton button, int patienceMs = 3000);
+    std::optional<AskedBox> asked;
+
+private:
+    QTimer m_poll;
+    QElapsedTimer m_since;
 };

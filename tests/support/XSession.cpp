@@ -1,11 +1,7 @@
 #include "support/XSession.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <csignal>
 
@@ -20,7 +16,7 @@ QString XSession::whyUnavailable()
 
 XSession::~XSession()
 {
-    for (QProcess *p : { &m_program, &m_xvfb }) {
+    for (QProcess *p : { &program, &m_xvfb }) {
         if (p->state() == QProcess::NotRunning)
             continue;
         ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
@@ -40,81 +36,38 @@ QProcessEnvironment XSession::environment() const
     return env;
 }
 
-bool XSession::start(QSize screen, QString *error)
+QString XSession::start(const QString &path)
 {
-    // A display number nobody uses: no socket and no lock file.
-    int n = 90 + static_cast<int>(QCoreApplication::applicationPid() % 100);
-    for (int tries = 0; tries < 200; ++tries, ++n) {
-        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
-            && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            break;
-    }
-    m_display = QStringLiteral(":%1").arg(n);
-    m_xvfb.setProcessChannelMode(QProcess::MergedChannels);
+    // Xvfb writes its display number once it accepts connections.
     m_xvfb.start(QStringLiteral("Xvfb"),
-        { m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-            QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-            QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-dpi"),
-            QStringLiteral("96") });
-    if (!m_xvfb.waitForStarted(5000)) {
-        *error = QStringLiteral("Xvfb did not start: ") + m_xvfb.errorString();
-        return false;
-    }
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 10000) {
-        if (xdotool({ QStringLiteral("getmouselocation") }, 2000).contains(QLatin1String("x:")))
-            return true;
-        if (m_xvfb.state() == QProcess::NotRunning) {
-            *error
-                = QStringLiteral("Xvfb ended at once: ") + QString::fromLocal8Bit(m_xvfb.readAll());
-            return false;
-        }
-        QThread::msleep(50);
-    }
-    *error = QStringLiteral("Xvfb did not answer on %1").arg(m_display);
-    return false;
+        { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+            QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+            QStringLiteral("tcp"), QStringLiteral("-dpi"), QStringLiteral("96") });
+    if (!m_xvfb.waitForReadyRead(10000))
+        return QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(m_xvfb.readAll());
+    m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb.readAllStandardOutput()).trimmed();
+    program.setProcessEnvironment(environment());
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(path, {});
+    return program.waitForStarted(5000) ? QString() : program.errorString();
 }
 
-bool XSession::startProgram(const QString &path, QString *error)
-{
-    m_program.setProcessEnvironment(environment());
-    m_program.setProcessChannelMode(QProcess::MergedChannels);
-    m_program.start(path, {});
-    if (!m_program.waitForStarted(5000)) {
-        *error = m_program.errorString();
-        return false;
-    }
-    return true;
-}
-
-QString XSession::xdotool(const QStringList &args, int timeoutMs)
+QString XSession::xdotool(const QStringList &args)
 {
     QProcess p;
     p.setProcessEnvironment(environment());
     p.start(QStringLiteral("xdotool"), args);
-    if (!p.waitForFinished(timeoutMs)) {
+    if (!p.waitForFinished(10000)) {
         p.kill();
         p.waitForFinished();
-        return {};
     }
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
-QString XSession::waitForWindow(int timeoutMs)
+QString XSession::findWindow(const QString &how, const QString &pattern)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs && m_program.state() != QProcess::NotRunning) {
-        const QString id = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                       QStringLiteral("--class"), QStringLiteral("provimi") },
-            2000)
-                               .section(QLatin1Char('\n'), 0, 0);
-        if (!id.isEmpty())
-            return id;
-        QThread::msleep(50);
-    }
-    return {};
+    return xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), how, pattern })
+        .section(QLatin1Char('\n'), 0, 0);
 }
 
 void XSession::click(QPoint p)
@@ -126,28 +79,11 @@ void XSession::click(QPoint p)
 QImage XSession::screenshot()
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("ekrani.png"));
+    const QString file = dir.filePath(QStringLiteral("screen.png"));
     QProcess p;
     p.setProcessEnvironment(environment());
     p.start(QStringLiteral(PROVIMI_XGRAB), { file });
     if (!p.waitForFinished(10000) || p.exitCode() != 0)
         return {};
     return QImage(file).convertToFormat(QImage::Format_RGB32);
-}
-
-int XSession::waitForExit(int timeoutMs)
-{
-    if (m_program.state() != QProcess::NotRunning && !m_program.waitForFinished(timeoutMs))
-        return -1;
-    return m_program.exitStatus() == QProcess::NormalExit ? m_program.exitCode() : -1;
-}
-
-bool XSession::programRunning() const
-{
-    return m_program.state() != QProcess::NotRunning;
-}
-
-QString XSession::programOutput()
-{
-    return QString::fromLocal8Bit(m_program.readAll());
 }

@@ -6,9 +6,9 @@
 #include <QString>
 #include <QStringList>
 
-// A private X server for a real-window test: Xvfb on a free display with no window manager,
-// started and ended by the test by process id, the exam program on it, real input through
-// xdotool and screenshots through xgrab.
+// A private X server for a real-window test: Xvfb on a display it picks itself, with no window
+// manager, the exam program on it, real input through xdotool and screenshots through xgrab.
+// Both processes are ended by the session, by process id.
 class XSession
 {
 public:
@@ -20,22 +20,19 @@ public:
     // Why a real-window test cannot run here, or empty when it can.
     static QString whyUnavailable();
 
-    bool start(QSize screen, QString *error);
-    bool startProgram(const QString &path, QString *error);
-    // Waits for the program's window and returns its id, or empty.
-    QString waitForWindow(int timeoutMs = 15000);
-    QString xdotool(const QStringList &args, int timeoutMs = 10000);
+    // Starts the server and the program on it; what went wrong, or empty.
+    QString start(const QString &program);
+    QString xdotool(const QStringList &args);
+    // The first visible window whose class (or, with "--name", title) matches, or empty.
+    QString findWindow(const QString &how, const QString &pattern);
     void click(QPoint p);
     QImage screenshot();
-    // Waits for the program to end; its exit code, or -1 when it did not end in time.
-    int waitForExit(int timeoutMs);
-    bool programRunning() const;
-    QString programOutput();
+
+    QProcess program;
 
 private:
     QProcessEnvironment environment() const;
 
     QProcess m_xvfb;
-    QProcess m_program;
     QString m_display;
 };
