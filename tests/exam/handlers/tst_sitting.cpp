@@ -1,47 +1,120 @@
-// Opening questions and marking answers on the live window, and the closed exam's screen.
+// A sitting on the live window: start-up (the paper on the grid, the frames, the legend, the
+// photo and name), opening questions, marking answers, and the closed exam's screen.
 
 #include "base/Units.h"
 #include "exam/Texts.h"
 #include "screen/PictureBox.h"
 #include "support/Sitting.h"
 
+#include <QLocale>
 #include <QTest>
 
-class TestSelection final : public QObject
+class TestSitting final : public QObject
 {
     Q_OBJECT
 
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void paperOnGrid();
+    void legendPhotoNameDate();
     void buttonColoursAndClock();
     void questionView();
     void remarkingAnswer_data();
     void remarkingAnswer();
     void closingScreen_data();
     void closingScreen();
+    void onlyLeavingAfterClosing_data();
     void onlyLeavingAfterClosing();
 };
 
 namespace {
-const QColor Open(0, 192, 0), Read(255, 255, 0), Unread(255, 128, 128);
+const QColor Open(0, 192, 0), Read(255, 255, 0), Unread(255, 128, 128), White(Qt::white);
+// The colours of questions worth 1, 2 and 3 points.
 const QColor PointColour[]
     = { Qt::black, QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 255) };
 } // namespace
 
-void TestSelection::buttonColoursAndClock()
+void TestSitting::paperOnGrid()
 {
+    // Every button shows its position, never its question number, and is framed exactly 5
+    // pixels outside, 2 pixels wide, in the colour of the points of the question behind it.
+    Sitting t;
+    const QImage img = grabToPng(&t.window, QStringLiteral("pas-nisjes"));
+    for (int i = 1; i <= 50; ++i) {
+        FlatButton *b = t.question(i);
+        QVERIFY(b->text() == QString::number(i) && b->backColor() == Unread && !b->isHidden());
+        QCOMPARE(b->geometry(), QRect(gridPlace(i), QSize(33, 33)));
+        const QRect r = b->geometry();
+        const QColor c = PointColour[t.s().PikePozitive(t.s().Teza(i))];
+        for (const QPoint p : { r.topLeft() - QPoint(5, 5), r.topLeft() - QPoint(4, 4),
+                 r.bottomRight() + QPoint(5, 5), r.bottomRight() + QPoint(4, 4),
+                 QPoint(r.center().x(), r.top() - 5), QPoint(r.right() + 5, r.center().y()) })
+            QVERIFY2(img.pixelColor(p) == c, qPrintable(QString::number(i)));
+        for (const QPoint p : { r.topLeft() - QPoint(6, 6), r.topLeft() - QPoint(3, 3),
+                 r.bottomRight() + QPoint(3, 3), r.bottomRight() + QPoint(6, 6) })
+            QVERIFY2(img.pixelColor(p) == Qt::black, qPrintable(QString::number(i)));
+    }
+    QVERIFY(t.question(0)->isHidden() && !t.window.Timer1->isActive());
+    // Two starts at the same second of the day draw the same paper; another second, another.
+    auto paper = [](float seed) {
+        Sitting s(seed, false);
+        QList<int> l;
+        for (int k = 1; k <= 50; ++k)
+            l << s.s().Teza(k);
+        return l;
+    };
+    QCOMPARE(paper(5000.25f), paper(5000.25f));
+    QVERIFY(paper(5000.25f) != paper(5001.25f));
+}
+
+void TestSitting::legendPhotoNameDate()
+{
+    Sitting t;
+    const QImage img = grabWindow(&t.window);
+    for (int k = 1; k <= 3; ++k) {
+        // A 48 x 43 box in the colour of k points, with "k pikë" printed in its colour from
+        // 1.8 pixels in and 10 below its top.
+        const QColor c = PointColour[k];
+        const int y1 = 250 + 60 * k;
+        QCOMPARE(img.pixelColor(675, y1), c);
+        QCOMPARE(img.pixelColor(675 + 47, y1 + 42), c);
+        QCOMPARE(img.pixelColor(675 + 48, y1 + 43), QColor(Qt::black));
+        QRect text;
+        for (int y = y1 + 2; y < y1 + 41; ++y)
+            for (int x = 677; x < 721; ++x) // inside the box, clear of the grid's frames
+                if (img.pixelColor(x, y) == c)
+                    text |= QRect(x, y, 1, 1);
+        QVERIFY2(text.left() >= 677 && text.left() <= 681 && text.top() >= y1 + 10
+                && text.top() <= y1 + 16 && text.width() > 25, // the digit, the blank, the word
+            qPrintable(QString::number(k)));
+    }
+    // The photo, and 10 below it the name, as wide as one grid row, on blue.
+    QCOMPARE(t.window.ImgFoto->geometry(), QRect(850, 10, 93, 131));
+    const QRect name = t.window.LblEmriMbiemri->geometry();
+    QCOMPARE(name, QRect(780, 151, 231, 25));
+    QCOMPARE(t.window.LblEmriMbiemri->caption(), QStringLiteral("Emri Mbiemri"));
+    QCOMPARE(img.pixelColor(name.topLeft() + QPoint(3, 2)), QColor(0, 0, 255));
+    QCOMPARE(img.pixelColor(name.bottomRight() - QPoint(3, 2)), QColor(0, 0, 255));
+    for (int j = 1; j <= 5; ++j)
+        QCOMPARE(t.answerButton(j)->text(), QString());
+    QCOMPARE(t.window.LblData->caption(),
+        QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat));
+}
+
+void TestSitting::buttonColoursAndClock()
+{
+    // The first question opened starts the countdown and turns the notice white; a later click
+    // does not restart the countdown's second.
     Sitting t;
     QCOMPARE(t.window.LblNjoftim->foreColor(), QColor(255, 255, 0));
     Sitting::click(t.question(7));
-    // The first question opened starts the countdown and turns the notice white.
     QVERIFY(t.window.Timer1->isActive());
-    QCOMPARE(t.window.LblNjoftim->foreColor(), QColor(Qt::white));
+    QCOMPARE(t.window.LblNjoftim->foreColor(), White);
     QCOMPARE(t.question(7)->backColor(), Open);
     const int remaining = t.window.Timer1->remainingTime();
     QTRY_VERIFY(t.window.Timer1->remainingTime() < remaining);
     const int later = t.window.Timer1->remainingTime();
     Sitting::click(t.question(3));
-    // A later click does not restart the countdown's second.
     QVERIFY(t.window.Timer1->isActive() && t.window.Timer1->remainingTime() <= later);
     QCOMPARE(t.question(7)->backColor(), Read);
     QCOMPARE(t.question(3)->backColor(), Open);
@@ -61,11 +134,11 @@ void TestSelection::buttonColoursAndClock()
     QTRY_COMPARE_WITH_TIMEOUT(t.clock(), QStringLiteral("59:59"), 2500);
 }
 
-void TestSelection::questionView()
+void TestSitting::questionView()
 {
-    Sitting t;
     // A picture question shows its picture instead of the text, which the label carries all
     // the same; a text question shows its text at 250, in its own size.
+    Sitting t;
     auto shown = [&] {
         return QList<bool> { !t.window.PicPyG(31)->isHidden(), !t.window.PicPyG(32)->isHidden(),
             !t.window.LblNjoftim->isHidden() };
@@ -76,42 +149,38 @@ void TestSelection::questionView()
     grabToPng(&t.window, QStringLiteral("pyetja-31"));
     Sitting::click(t.question(t.positionOf(32)));
     QCOMPARE(shown(), QList<bool>({ false, true, false }));
-    grabToPng(&t.window, QStringLiteral("pyetja-32"));
     Sitting::click(t.question(t.positionOf(1)));
     QCOMPARE(shown(), QList<bool>({ false, false, true }));
     QCOMPARE(t.window.LblNjoftim->y(), 250);
     QCOMPARE(t.window.LblNjoftim->fontSize(), double(t.s().FondSizeP(1)));
     QCOMPARE(t.window.LblNjoftim->caption(), t.s().Pyetja(1));
-    // As many answer buttons as alternatives, each with its text, unmarked.
     for (int j = 1; j <= 5; ++j)
         QVERIFY(!t.answerButton(j)->isHidden() && !t.window.LblGermaEAlt(j)->isHidden());
-    Sitting::click(t.question(t.positionOf(20)));
+    // As many answer buttons as alternatives, each with its text, unmarked; the leave
+    // alternative and its "0:" keep their own visibility.
+    const int k = t.positionOf(20);
+    Sitting::click(t.question(k));
     for (int j = 1; j <= 4; ++j) {
-        QVERIFY(!t.answerButton(j)->isHidden());
+        QVERIFY(!t.answerButton(j)->isHidden() && t.answerButton(j)->backColor() == White);
         QCOMPARE(t.answerButton(j)->text(), t.s().Alternativat(20, j));
         QCOMPARE(t.answerButton(j)->fontSize(), double(t.s().FondSizeAlt(20)));
-        QCOMPARE(t.answerButton(j)->backColor(), QColor(Qt::white));
     }
     QVERIFY(t.answerButton(5)->isHidden() && t.window.LblGermaEAlt(5)->isHidden());
-    // The leave alternative and its "0:" keep their own visibility.
     QVERIFY(!t.answerButton(0)->isHidden() && t.window.LblGermaEAlt(0)->isHidden());
     QVERIFY(!t.window.CmdKonfirmoj->isHidden() && t.window.LblZgjidhniPyTj->isHidden());
-
-    // Marking moves the one green mark; nothing is recorded by marking.
+    // Marking moves the one green mark and records nothing.
     Sitting::click(t.answerButton(2));
     Sitting::click(t.answerButton(4));
-    QCOMPARE(t.s().GermaEZgjedhur, QStringLiteral("D"));
-    QCOMPARE(t.s().AlternativaEZgjedhur, 4);
+    QVERIFY(t.s().GermaEZgjedhur == QStringLiteral("D") && t.s().AlternativaEZgjedhur == 4);
     for (int j = 0; j <= 5; ++j)
-        QCOMPARE(t.answerButton(j)->backColor(), j == 4 ? Open : QColor(Qt::white));
+        QCOMPARE(t.answerButton(j)->backColor(), j == 4 ? Open : White);
     Sitting::click(t.answerButton(0));
     QCOMPARE(t.s().GermaEZgjedhur, QStringLiteral("0"));
-    QCOMPARE(t.answerButton(0)->backColor(), Open);
-    QCOMPARE(t.answerButton(4)->backColor(), QColor(Qt::white));
-    QCOMPARE(t.question(t.positionOf(20))->text(), QString::number(t.positionOf(20)));
+    QVERIFY(t.answerButton(0)->backColor() == Open && t.answerButton(4)->backColor() == White);
+    QCOMPARE(t.question(k)->text(), QString::number(k));
 }
 
-void TestSelection::remarkingAnswer_data()
+void TestSitting::remarkingAnswer_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("marked");
@@ -124,7 +193,7 @@ void TestSelection::remarkingAnswer_data()
     QTest::newRow("zero reads as a number but names nothing") << "0" << 0;
 }
 
-void TestSelection::remarkingAnswer()
+void TestSitting::remarkingAnswer()
 {
     // Re-opening a question marks the letter its button shows.
     QFETCH(QString, title);
@@ -134,13 +203,12 @@ void TestSelection::remarkingAnswer()
     t.question(k)->setText(title);
     Sitting::click(t.question(k));
     for (int j = 0; j <= 5; ++j)
-        QCOMPARE(t.answerButton(j)->backColor(), marked && j == marked ? Open : QColor(Qt::white));
+        QCOMPARE(t.answerButton(j)->backColor(), marked && j == marked ? Open : White);
     QCOMPARE(t.s().GermaEZgjedhur, marked ? QString(QChar('A' + marked - 1)) : QString());
-    if (marked)
-        QCOMPARE(t.s().AlternativaEZgjedhur, marked);
+    QVERIFY(!marked || t.s().AlternativaEZgjedhur == marked);
 }
 
-void TestSelection::closingScreen_data()
+void TestSitting::closingScreen_data()
 {
     // Questions answered right and wrong, by question number; the rest unanswered.
     QTest::addColumn<QList<int>>("correct");
@@ -155,7 +223,7 @@ void TestSelection::closingScreen_data()
     QTest::newRow("mbyllja-perzier") << QList<int> { 1, 2 } << QList<int> { 30 } << 3.0 << "3.03%";
 }
 
-void TestSelection::closingScreen()
+void TestSitting::closingScreen()
 {
     QFETCH(QList<int>, correct);
     QFETCH(QList<int>, wrong);
@@ -171,8 +239,7 @@ void TestSelection::closingScreen()
     const QString fault = t.closingFault(percentage, QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(t.s().PiketEGrumbulluara, points);
-    QCOMPARE(t.question(2)->backColor(), Read);
-    QCOMPARE(t.question(3)->backColor(), Unread);
+    QVERIFY(t.question(2)->backColor() == Read && t.question(3)->backColor() == Unread);
     // Every row of the listing: a right answer shows the correct letter in its point colour
     // and "p pikë" in the points column; a wrong one neither; an unanswered one its "_" in
     // yellow. Lines follow each other at the unrounded line height; a "_" lies on the last
@@ -188,23 +255,33 @@ void TestSelection::closingScreen()
         for (int p = 1; p <= 3; ++p)
             scored += pixelsOf(img, r, PointColour[p]);
         QVERIFY2(pixelsOf(img, r, Qt::white) > 20, row);
-        if (correct.contains(q)) {
-            QVERIFY2(pixelsOf(img, r, PointColour[t.s().PikePozitive(q)]) > 5, row);
-            QVERIFY2(pixelsOf(img, pointsColumn, Qt::white) > 10, row);
-        } else {
+        if (correct.contains(q))
+            QVERIFY2(pixelsOf(img, r, PointColour[t.s().PikePozitive(q)]) > 5
+                    && pixelsOf(img, pointsColumn, Qt::white) > 10,
+                row);
+        else
             QVERIFY2(scored == 0 && pixelsOf(img, pointsColumn, Qt::white) == 0, row);
-        }
         if (!correct.contains(q) && !wrong.contains(q))
             QVERIFY2(pixelsOf(img, r, Qt::yellow) > 0, row);
     }
 }
 
-void TestSelection::onlyLeavingAfterClosing()
+void TestSitting::onlyLeavingAfterClosing_data()
 {
-    // Once closed, clicks, a second closing and the timer change nothing the candidate sees;
-    // only the leave button acts, and ends the program with status 0.
+    QTest::addColumn<bool>("byLeaveButton");
+    QTest::newRow("leave button") << true;
+    QTest::newRow("window closed") << false;
+}
+
+void TestSitting::onlyLeavingAfterClosing()
+{
+    // While the exam runs the window refuses to close. Once closed, clicks, a second closing
+    // and the timer change nothing the candidate sees; the leave button, or closing the
+    // window, ends the program with status 0.
+    QFETCH(bool, byLeaveButton);
     Sitting t;
     Sitting::click(t.question(5));
+    QVERIFY(!t.window.close() && t.window.isVisible());
     t.close();
     const auto before = t.view();
     const QString letter = t.s().GermaEZgjedhur;
@@ -214,15 +291,13 @@ void TestSelection::onlyLeavingAfterClosing()
     }
     t.exam.PerfundoProvimin();
     t.exam.Timer1_Timer();
-    QCOMPARE(t.question(9)->tag(), QString());
-    QCOMPARE(t.s().PyetjaEHapur, 5);
-    QCOMPARE(t.s().GermaEZgjedhur, letter);
-    QVERIFY(!t.window.Timer1->isActive());
+    QVERIFY(t.question(9)->tag().isEmpty() && !t.window.Timer1->isActive());
+    QVERIFY(t.s().PyetjaEHapur == 5 && t.s().GermaEZgjedhur == letter);
     QCOMPARE(t.view(), before);
     QVERIFY(!t.exitCode);
-    QVERIFY(Sitting::click(t.window.CmdEND));
+    QVERIFY(byLeaveButton ? Sitting::click(t.window.CmdEND) : t.window.close());
     QCOMPARE(t.exitCode, std::optional<int>(0));
 }
 
-QTEST_MAIN(TestSelection)
-#include "tst_selection.moc"
+QTEST_MAIN(TestSitting)
+#include "tst_sitting.moc"
