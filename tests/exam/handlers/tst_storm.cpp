@@ -33,8 +33,7 @@ struct Storm
     QString last; // the last event, for the failure message
     QString error; // the first broken invariant
     int secondsBefore = 3600;
-    QImage surfaceAfterClosing; // null until the closing
-    QList<QPoint> placesAfterClosing;
+    std::optional<QList<QVariant>> viewAfterClosing;
     bool exited = false;
 
     Storm(Sitting &sitting, quint32 f)
@@ -105,7 +104,7 @@ struct Storm
             return failed(
                 QStringLiteral("clock went from %1 to %2 s").arg(secondsBefore).arg(seconds));
         secondsBefore = seconds;
-        if (t.exam.isClosed() && surfaceAfterClosing.isNull()) {
+        if (t.exam.isClosed() && !viewAfterClosing) {
             // The score from the storm's own record of what was confirmed.
             double points = 0;
             for (int k = 1; k <= 50; ++k)
@@ -122,18 +121,10 @@ struct Storm
             const QString fault = t.closingFault(p, QStringLiteral("storm"));
             if (!fault.isEmpty())
                 return failed(fault);
-            surfaceAfterClosing = t.window.surface().image();
-            for (int k = 1; k <= 50; ++k)
-                placesAfterClosing << t.question(k)->pos();
-        } else if (!surfaceAfterClosing.isNull()) {
-            // After the closing nothing but the leave button changes anything.
-            QList<QPoint> places;
-            for (int k = 1; k <= 50; ++k)
-                places << t.question(k)->pos();
-            if (t.window.surface().image() != surfaceAfterClosing || places != placesAfterClosing
-                || t.window.Timer1->isActive())
-                return failed(QStringLiteral("the result changed after the closing"));
-        }
+            viewAfterClosing = t.view();
+        } else if (viewAfterClosing
+            && (t.view() != *viewAfterClosing || t.window.Timer1->isActive()))
+            return failed(QStringLiteral("the result changed after the closing"));
     }
 };
 
