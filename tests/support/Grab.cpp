@@ -17,12 +17,6 @@ QImage grabToPng(QWidget *w, const QString &name)
     return img;
 }
 
-QString rgbAt(const QImage &img, int x, int y)
-{
-    const QColor c = img.pixelColor(x, y);
-    return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
-}
-
 int pixelsOf(const QImage &img, const QRect &r, const QColor &c)
 {
     int n = 0;

@@ -15,6 +15,3 @@ QImage grabToPng(QWidget *w, const QString &name);
 
 // How many pixels inside a rectangle of an image have exactly this colour.
 int pixelsOf(const QImage &img, const QRect &r, const QColor &c);
-
-// The colour of one pixel as red, green, blue, for readable comparisons.
-QString rgbAt(const QImage &img, int x, int y);
