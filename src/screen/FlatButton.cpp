@@ -59,6 +59,8 @@ void FlatButton::paintEvent(QPaintEvent *)
 
 void FlatButton::keyPressEvent(QKeyEvent *e)
 {
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        m_pressedByKey = true;
     // Return presses the button as Space does; a held key presses it once.
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         if (!e->isAutoRepeat())
@@ -66,4 +68,10 @@ void FlatButton::keyPressEvent(QKeyEvent *e)
         return;
     }
     QPushButton::keyPressEvent(e);
+}
+
+void FlatButton::mousePressEvent(QMouseEvent *e)
+{
+    m_pressedByKey = false;
+    QPushButton::mousePressEvent(e);
 }

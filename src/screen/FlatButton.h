@@ -28,15 +28,20 @@ public:
     QString tag() const { return m_tag; }
     void setTag(const QString &t) { m_tag = t; }
 
+    // Whether the last press came from the keyboard (Space or Return) rather than the mouse.
+    bool pressedByKey() const { return m_pressedByKey; }
+
     // Inset of the caption's box from each edge: the bevel and a pixel of air.
     static constexpr int TextInset = 4;
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void keyPressEvent(QKeyEvent *) override;
+    void mousePressEvent(QMouseEvent *) override;
 
 private:
     QColor m_backColor = Qt::white;
     double m_fontSize = 0;
+    bool m_pressedByKey = false;
     QString m_tag;
 };

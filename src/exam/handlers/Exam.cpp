@@ -59,8 +59,12 @@ void Exam::connectControls()
     for (int k = 0; k <= AlternativeCount; ++k) {
         FlatButton *b = m_window.CmdAlternativa(k);
         connect(b, &FlatButton::clicked, this, [this, b, k, usable] {
-            if (usable(b))
-                CmdAlternativa_Click(k);
+            if (!usable(b))
+                return;
+            CmdAlternativa_Click(k);
+            // An answer taken with the keyboard is confirmed next: Return then confirms.
+            if (b->pressedByKey())
+                m_window.CmdKonfirmoj->setFocus(Qt::ShortcutFocusReason);
         });
     }
     connect(m_window.CmdKonfirmoj, &FlatButton::clicked, this, [this, usable] {
