@@ -1,6 +1,5 @@
-// The built-in bank: its own rules, and every text fits where the candidate reads it, measured
-// with the real fonts (the question in the notice label above the answer buttons, each
-// alternative inside its button).
+// The built-in bank: its own rules, and every text fits where the candidate reads it (the
+// question above the answer buttons, each alternative in its button), measured in real fonts.
 
 #include "base/Units.h"
 #include "exam/DemoBank.h"

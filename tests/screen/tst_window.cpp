@@ -109,9 +109,8 @@ void TestWindow::asDesigned()
     // which lies over the label's left end.
     const int width = QFontMetrics(w.LblQEV->font()).horizontalAdvance(w.LblQEV->caption());
     QVERIFY(232 + (400 - width) / 2 >= 247);
-    // Every drawing compiled into the program is found and fills its box: the photo stretched
-    // to it, the others at their own size; the question pictures and the answer image wait
-    // hidden.
+    // Every drawing compiled in fills its box (the photo stretched, the others at their own
+    // size); the question pictures and the answer image wait hidden.
     for (PictureBox *p : { w.Picture1, w.PicPyG(31), w.PicPyG(32), w.Image2, w.ImgFoto })
         QCOMPARE(p->picture().deviceIndependentSize().toSize(), p->size());
     QVERIFY(w.PicPyG(31)->isHidden() && w.PicPyG(32)->isHidden() && w.ImgPyetjaX->isHidden());
@@ -151,9 +150,8 @@ void TestWindow::asDesigned()
 
 void TestWindow::painting()
 {
-    // A frame drawn before the window is shown appears when it is, survives hiding, showing and
-    // resizing, lies under the controls, and is exact to the pixel: its outer corner snapped,
-    // two pixels wide.
+    // A frame drawn before the first show appears, survives hiding and resizing, lies under the
+    // controls, and is exact to the pixel: its outer corner snapped, two pixels wide.
     FormProvimi w;
     DrawingSurface &d = w.surface();
     d.setDrawWidth(2);
