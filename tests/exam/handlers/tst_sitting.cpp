@@ -4,7 +4,6 @@
 #include "base/Units.h"
 #include "exam/Texts.h"
 #include "exam/handlers/ExamSession.h"
-#include "screen/PictureBox.h"
 #include "support/Sitting.h"
 
 #include <QLocale>
