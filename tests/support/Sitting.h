@@ -96,10 +96,7 @@ struct Sitting
         return 0;
     }
     QString correctLetter(int k) const { return s().PergjigjaESakte(s().Teza(k)); }
-    QString wrongLetter(int k) const
-    {
-        return correctLetter(k) == QLatin1String("A") ? QStringLiteral("B") : QStringLiteral("A");
-    }
+    QString wrongLetter(int k) const { return QString(correctLetter(k)[0] == u'A' ? u'B' : u'A'); }
 
     // What the drawing surface shows inside r with only these lines printed from `from` down,
     // over black.
