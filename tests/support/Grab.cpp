@@ -12,8 +12,7 @@ QImage grabToPng(QWidget *w, const QString &name)
 {
     const QImage img = grabWindow(w);
     QDir().mkpath(QStringLiteral(PROVIMI_SCREENS_DIR));
-    img.save(
-        QStringLiteral(PROVIMI_SCREENS_DIR) + QLatin1Char('/') + name + QStringLiteral(".png"));
+    img.save(QStringLiteral(PROVIMI_SCREENS_DIR "/%1.png").arg(name));
     return img;
 }
 

@@ -3,8 +3,7 @@
 #include <QPoint>
 
 // Where start-up puts question button i: ten rows of five, 1.5 button widths and 1.7 button
-// heights apart from (730, 200), in whole pixels. The closing moves every button 5 right and
-// 5 down from here.
+// heights apart from (730, 200), in whole pixels.
 inline QPoint gridPlace(int i)
 {
     static constexpr int Columns[] = { 780, 829, 879, 928, 978 };

@@ -35,16 +35,14 @@ struct Sitting
             window.showCoveringScreen();
             (void)QTest::qWaitForWindowExposed(&window);
         }
-        // The hidden panel stands, as it does a moment after the first frame, so that no
-        // check of the screen sees it arrive.
+        // The hidden panel stands, as a moment after the first frame: no check sees it arrive.
         window.bankPanel();
     }
 
     const ExamState &s() const { return exam.state(); }
 
     // Everything the candidate can see change: each control's caption, colours, place and
-    // visibility, and the drawing under them. (Keyboard focus moving with a click is not a
-    // change of the exam.)
+    // visibility, and the drawing under them (not keyboard focus).
     QList<QVariant> view() const
     {
         QList<QVariant> v;
@@ -81,8 +79,7 @@ struct Sitting
         click(question(k));
         click(answerButton(j));
     }
-    // The exam closed by the candidate: the leave alternative confirmed, the end request
-    // answered Yes.
+    // The exam closed by the candidate: the leave alternative confirmed, the end request: Yes.
     void close()
     {
         dialogs.answers = { QMessageBox::Yes };
@@ -99,13 +96,10 @@ struct Sitting
         return 0;
     }
     QString correctLetter(int k) const { return s().PergjigjaESakte(s().Teza(k)); }
-    QString wrongLetter(int k) const
-    {
-        return correctLetter(k) == QLatin1String("A") ? QStringLiteral("B") : QStringLiteral("A");
-    }
+    QString wrongLetter(int k) const { return QString(correctLetter(k)[0] == u'A' ? u'B' : u'A'); }
 
-    // What the drawing surface shows inside r when only these lines are printed, one under
-    // the other from `from`, at this size and colour over black.
+    // What the drawing surface shows inside r with only these lines printed from `from` down,
+    // over black.
     static QImage printedAlone(QRect r, QPointF from, double points, const QStringList &lines,
         const QColor &colour = Qt::white)
     {
@@ -123,44 +117,43 @@ struct Sitting
         return d.image().copy(r.translated(-d.area().topLeft()));
     }
 
-    // What is wrong with the closing screen, or nothing: the answer area and the question
-    // pictures gone, the percentage and the two headings shown, and each question button moved
-    // 5 right and 5 down from its grid place, with its number printed in white in a black
-    // 15-pixel box touching its upper left corner. A shown window is also written as <name>.png.
+    // What is wrong with the closing screen, or nothing: answers, pictures and notice gone, the
+    // percentage and headings shown, each question button 5 right and 5 down from its grid
+    // place with its number in white in a black 15-pixel box at its upper left corner. A shown
+    // window is also written as <name>.png.
     QString closingFault(const QString &percentage, const QString &name)
     {
         if (!exam.isClosed() || s().ProvimiPerfundoi != FlagYes || window.Timer1->isActive())
             return QStringLiteral("not closed, or the clock still runs");
-        for (QWidget *w : std::initializer_list<QWidget *> { window.CmdKonfirmoj,
-                 window.LblZgjidhniPyTj, window.LblNjoftim, window.PicPyG(31), window.PicPyG(32) })
+        QList<QWidget *> gone { window.CmdKonfirmoj, window.LblZgjidhniPyTj, window.LblNjoftim,
+            window.PicPyG(31), window.PicPyG(32) };
+        for (int j = 0; j <= 5; ++j)
+            gone << answerButton(j) << window.LblGermaEAlt(j);
+        for (QWidget *w : gone)
             if (!w->isHidden())
                 return w->objectName() + QStringLiteral(" shown over the result");
-        for (int j = 0; j <= 5; ++j)
-            if (!answerButton(j)->isHidden() || !window.LblGermaEAlt(j)->isHidden())
-                return QStringLiteral("alternative %1 shown over the result").arg(j);
         if (window.CmdEND->isHidden() || window.LblRezNePerqindje->isHidden()
             || window.LblRezNePerqindje->caption() != percentage)
             return QStringLiteral("percentage \"%1\"").arg(window.LblRezNePerqindje->caption());
-        const bool shown = window.isVisible(); // a window never shown paints a smaller area
-        const QImage img = shown ? grabToPng(&window, name) : QImage();
+        for (int i = 1; i <= 50; ++i)
+            if (question(i)->pos() != gridPlace(i) + QPoint(5, 5))
+                return QStringLiteral("button %1 misplaced").arg(i);
+        if (!window.isVisible()) // a window never shown paints a smaller area
+            return {};
+        const QImage img = grabToPng(&window, name);
         const QRect headings(0, 135, 620, 50); // clear of the desk number's disc
-        if (shown
-            && img.copy(headings)
-                != printedAlone(headings, { 0, 135 }, 14,
-                    { QString(10, u' ')
-                            + QStringLiteral(
-                                "Përgjigjet e dhëna nga ju (ballafaqimi me përgjigjet e sakta)"),
-                        QString(15, u' ')
-                            + QStringLiteral("pikët e grumbulluara dhe vlerësimi pozitiv në %:") }))
+        if (img.copy(headings)
+            != printedAlone(headings, { 0, 135 }, 14,
+                { QString(10, u' ')
+                        + QStringLiteral(
+                            "Përgjigjet e dhëna nga ju (ballafaqimi me përgjigjet e sakta)"),
+                    QString(15, u' ')
+                        + QStringLiteral("pikët e grumbulluara dhe vlerësimi pozitiv në %:") }))
             return QStringLiteral("the headings");
         for (int i = 1; i <= 50; ++i) {
-            const QPoint p = question(i)->pos();
-            if (p != gridPlace(i) + QPoint(5, 5))
-                return QStringLiteral("button %1 at %2,%3").arg(i).arg(p.x()).arg(p.y());
-            const QRect box(p - QPoint(15, 15), QSize(15, 15));
-            if (shown
-                && img.copy(box)
-                    != printedAlone(box, box.topLeft(), 10, { QStringLiteral(" %1 ").arg(i) }))
+            const QRect box(question(i)->pos() - QPoint(15, 15), QSize(15, 15));
+            if (img.copy(box)
+                != printedAlone(box, box.topLeft(), 10, { QStringLiteral(" %1 ").arg(i) }))
                 return QStringLiteral("the number box of button %1").arg(i);
         }
         return {};
