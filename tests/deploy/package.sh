@@ -4,15 +4,10 @@
 # usage: package.sh BUILD_DIR OUT_DIR VERSION
 set -eu
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"
-        exit 77
-    fi
+    command -v "$tool" >/dev/null ||
+        { echo "SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"; exit 77; }
 done
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$2"
 mkdir -p "$2"

@@ -5,207 +5,100 @@
 
 #include "support/XSession.h"
 
-#include <QElapsedTimer>
 #include <QTest>
-#include <QThread>
-
-#include <csignal>
-#include <cstdio>
 
 class TestWindowManager final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void heldByWindowManager();
-    void secondStart();
 
 private:
     // Window ids, as xprop writes them, from the bottom of the stacking order up.
-    QStringList stacking();
-    QString hex(const QString &decimalId) const
+    QStringList stacking()
     {
-        return QStringLiteral("0x%1").arg(decimalId.toULongLong(), 0, 16);
+        return m_x.rootProperty(u"_NET_CLIENT_LIST_STACKING"_s)
+            .remove(u' ')
+            .split(u',', Qt::SkipEmptyParts);
     }
-    QString visible(const QString &how, const QString &what, int timeoutMs = 10000);
-    QString activeWindow()
+    static QString hex(const QString &id) { return u"0x%1"_s.arg(id.toULongLong(), 0, 16); }
+    // The window manager allows none of `actions` on a window, and Alt+Space, the key of the
+    // window menu, makes nothing appear on it.
+    void held(const QString &id, const QStringList &actions, const char *what)
     {
-        return m_x
-            .run(QStringLiteral("xprop"),
-                { QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW") })
-            .section(QLatin1Char('#'), 1)
-            .trimmed();
+        const QString allowed = m_x.run(u"xprop"_s, { u"-id"_s, id, u"_NET_WM_ALLOWED_ACTIONS"_s });
+        for (const QString &action : actions)
+            QVERIFY2(!allowed.contains(action), qPrintable(allowed));
+        m_x.xdotool({ u"windowfocus"_s, u"--sync"_s, id });
+        QThread::msleep(200);
+        const QImage before = m_x.screenshot();
+        m_x.keys(u"key alt+space"_s);
+        QThread::msleep(500);
+        const QImage after = m_x.screenshot();
+        m_x.keys(u"key Escape"_s); // a menu, if any, goes with it
+        QVERIFY2(!before.isNull() && before == after, what);
     }
-    // What the window manager would let the user do with a window.
-    QString allowedActions(const QString &id);
-    // Alt+Space, the key of the window menu, on a window: whether anything appeared.
-    bool menuAppears(const QString &id);
 
     XSession m_x;
-    QString m_exam;
 };
-
-namespace {
-const QPoint LeaveAlternative { 700, 716 }, ConfirmPoint { 700, 552 }, Question1 { 796, 216 };
-const QColor OpenColour(0, 192, 0);
-const QString BoxTitle = QStringLiteral("^K U J D E S !$");
-} // namespace
-
-void TestWindowManager::initTestCase()
-{
-    QString wrong;
-    QVERIFY2(m_x.start({ 1280, 1024 }, &wrong), qPrintable(wrong));
-    QVERIFY2(m_x.startWindowManager(&wrong), qPrintable(wrong));
-    QVERIFY2(m_x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong), qPrintable(wrong));
-    m_exam = m_x.waitForWindow();
-    QVERIFY2(!m_exam.isEmpty(), qPrintable(m_x.programOutput()));
-}
-
-QStringList TestWindowManager::stacking()
-{
-    return m_x
-        .run(QStringLiteral("xprop"),
-            { QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING") })
-        .section(QLatin1Char('#'), 1)
-        .remove(QLatin1Char(' '))
-        .split(QLatin1Char(','), Qt::SkipEmptyParts);
-}
-
-QString TestWindowManager::visible(const QString &how, const QString &what, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        const QString id
-            = m_x.xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), how, what })
-                  .section(QLatin1Char('\n'), 0, 0);
-        if (!id.isEmpty())
-            return id;
-        QThread::msleep(50);
-    }
-    return {};
-}
-
-QString TestWindowManager::allowedActions(const QString &id)
-{
-    return m_x.run(QStringLiteral("xprop"),
-        { QStringLiteral("-id"), id, QStringLiteral("_NET_WM_ALLOWED_ACTIONS") });
-}
-
-bool TestWindowManager::menuAppears(const QString &id)
-{
-    m_x.xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), id });
-    QThread::msleep(200);
-    const QImage before = m_x.screenshot();
-    m_x.xdotool({ QStringLiteral("key"), QStringLiteral("alt+space") });
-    QThread::msleep(500);
-    const QImage after = m_x.screenshot();
-    // A menu, if any, goes with the Escape key.
-    m_x.xdotool({ QStringLiteral("key"), QStringLiteral("Escape") });
-    return before.isNull() || after.isNull() || before != after;
-}
 
 void TestWindowManager::heldByWindowManager()
 {
-    const QString examId = hex(m_exam);
-    for (const char *action : { "MOVE", "RESIZE", "MINIMIZE", "CLOSE", "MAXIMIZE" })
-        QVERIFY2(!allowedActions(m_exam).contains(QLatin1String(action)),
-            qPrintable(allowedActions(m_exam)));
-    QVERIFY2(!menuAppears(m_exam), "Alt+Space opened a window menu on the exam");
+    const QPoint LeaveAlternative { 700, 716 }, ConfirmPoint { 700, 552 };
+    const QPoint Question1 { 796, 216 }, Question1Face = Question1 - QPoint(10, 10);
+    const QColor OpenColour(0, 192, 0);
+    const QString BoxTitle = u"^K U J D E S !$"_s;
+    QString wrong;
+    QVERIFY2(m_x.start({ 1280, 1024 }, &wrong, true), qPrintable(wrong));
+    const QString id = m_x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong), exam = hex(id);
+    QVERIFY2(!id.isEmpty(), qPrintable(wrong));
+    const QStringList Actions { u"MOVE"_s, u"RESIZE"_s, u"MINIMIZE"_s, u"CLOSE"_s };
+    held(id, Actions + QStringList { u"MAXIMIZE"_s }, "Alt+Space opened a window menu on the exam");
 
     // Another program's window opens below the exam.
-    QProcess message;
-    message.setProcessEnvironment(m_x.environment());
-    message.start(QStringLiteral("xmessage"), { QStringLiteral("xmessage") });
-    const QString messageId = visible(QStringLiteral("--class"), QStringLiteral("Xmessage"));
-    QVERIFY(!messageId.isEmpty());
+    const QString other = m_x.openOther();
+    QVERIFY(!other.isEmpty());
     QThread::msleep(300);
     QStringList order = stacking();
-    QVERIFY2(order.indexOf(hex(messageId)) < order.indexOf(examId), qPrintable(order.join(u' ')));
+    QVERIFY2(order.indexOf(hex(other)) < order.indexOf(exam), qPrintable(order.join(u' ')));
 
-    // The end request: its box stands above the exam and the window manager offers nothing
-    // on it either.
+    // The end request: its box stands above the exam and is held the same way.
     m_x.click(LeaveAlternative);
     m_x.click(ConfirmPoint);
-    const QString box = visible(QStringLiteral("--name"), BoxTitle);
+    const QString box = m_x.search(u"--name"_s, BoxTitle, 10000);
     QVERIFY(!box.isEmpty());
     QThread::msleep(300);
     order = stacking();
-    QVERIFY2(order.indexOf(examId) < order.indexOf(hex(box)), qPrintable(order.join(u' ')));
-    for (const char *action : { "MOVE", "RESIZE", "MINIMIZE", "CLOSE" })
-        QVERIFY2(
-            !allowedActions(box).contains(QLatin1String(action)), qPrintable(allowedActions(box)));
-    QVERIFY2(!menuAppears(box), "Alt+Space opened a window menu on the end-request box");
+    QVERIFY2(order.indexOf(exam) < order.indexOf(hex(box)), qPrintable(order.join(u' ')));
+    held(box, Actions, "Alt+Space opened a window menu on the end-request box");
     // Answered No: the exam goes on.
-    m_x.xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), box });
-    m_x.xdotool({ QStringLiteral("key"), QStringLiteral("Escape") });
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 10000 && !visible(QStringLiteral("--name"), BoxTitle, 100).isEmpty())
-        QThread::msleep(50);
+    m_x.xdotool({ u"windowfocus"_s, u"--sync"_s, box });
+    m_x.keys(u"key Escape"_s);
+    QVERIFY(XSession::poll([&] { return m_x.search(u"--name"_s, BoxTitle).isEmpty(); }));
     QVERIFY(m_x.programRunning());
 
-    ::kill(static_cast<pid_t>(message.processId()), SIGTERM);
-    message.waitForFinished(3000);
-}
-
-void TestWindowManager::secondStart()
-{
-    // An opened question is the running exam's state.
+    // An opened question is the running exam's state; another program's window has the keyboard.
     m_x.click(Question1);
+    QImage e;
+    QVERIFY(m_x.shotUntil(&e, [&] { return e.pixelColor(Question1Face) == OpenColour; }));
+    m_x.xdotool({ u"windowactivate"_s, u"--sync"_s, other });
+    QCOMPARE(m_x.rootProperty(u"_NET_ACTIVE_WINDOW"_s), hex(other));
+    // A second start ends at once with status 0.
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < 10000
-        && m_x.screenshot().pixelColor(Question1 - QPoint(10, 10)) != OpenColour)
-        QThread::msleep(40);
-    QCOMPARE(m_x.screenshot().pixelColor(Question1 - QPoint(10, 10)), OpenColour);
-
-    // Another program's window has the keyboard.
-    QProcess message;
-    message.setProcessEnvironment(m_x.environment());
-    message.start(QStringLiteral("xmessage"), { QStringLiteral("xmessage") });
-    const QString messageId = visible(QStringLiteral("--class"), QStringLiteral("Xmessage"));
-    QVERIFY(!messageId.isEmpty());
-    m_x.xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), messageId });
-    QCOMPARE(activeWindow(), hex(messageId));
-
-    QProcess second;
-    second.setProcessEnvironment(m_x.environment());
-    second.setProcessChannelMode(QProcess::MergedChannels);
-    t.restart();
-    second.start(QStringLiteral(PROVIMI_EXE), {});
-    QVERIFY2(second.waitForFinished(5000), "the second start did not end");
-    const qint64 ms = t.elapsed();
-    std::printf("second start ended after %lld ms\n", static_cast<long long>(ms));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-    QVERIFY2(ms < 1000, qPrintable(QString::number(ms)));
-
+    int status = -2;
+    m_x.run(QStringLiteral(PROVIMI_EXE), {}, {}, 5000, &status);
+    QCOMPARE(status, 0);
+    QVERIFY2(
+        t.elapsed() < 1000, qPrintable(u"the second start ended after %1 ms"_s.arg(t.elapsed())));
     // The first goes on as it was, the only exam on the display, in front with the keyboard.
     QVERIFY(m_x.programRunning());
-    QCOMPARE(m_x.screenshot().pixelColor(Question1 - QPoint(10, 10)), OpenColour);
-    QCOMPARE(stacking(), QStringList({ hex(messageId), hex(m_exam) }));
-    t.restart();
-    while (t.elapsed() < 5000 && activeWindow() != hex(m_exam))
-        QThread::msleep(50);
-    QCOMPARE(activeWindow(), hex(m_exam));
-
-    ::kill(static_cast<pid_t>(message.processId()), SIGTERM);
-    message.waitForFinished(3000);
+    QCOMPARE(m_x.screenshot().pixelColor(Question1Face), OpenColour);
+    QCOMPARE(stacking(), QStringList({ hex(other), exam }));
+    QVERIFY(XSession::poll([&] { return m_x.rootProperty(u"_NET_ACTIVE_WINDOW"_s) == exam; }));
 }
 
-int main(int argc, char *argv[])
-{
-    for (const QString &why : { XSession::whyUnavailable(), XSession::whyNoWindowManager() })
-        if (!why.isEmpty()) {
-            std::printf("SKIPPED: the window-manager test needs openbox on an X server: %s\n",
-                qPrintable(why));
-            return 77;
-        }
-    QCoreApplication app(argc, argv);
-    TestWindowManager t;
-    return QTest::qExec(&t, argc, argv);
-}
+XSESSION_TEST_MAIN(TestWindowManager, "the window-manager test", "openbox", "xprop", "xmessage")
 
 #include "tst_windowmanager.moc"

@@ -1,201 +1,156 @@
 #include "support/XSession.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QThread>
 
-#include <csignal>
+#include <functional>
 
-QString XSession::whyUnavailable()
+QString XSession::whyUnavailable(std::initializer_list<const char *> tools)
 {
-    for (const char *tool : { "Xvfb", "xdotool" })
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            return QStringLiteral("%1 is not installed (scripts/install-deps.sh installs it)")
-                .arg(QLatin1String(tool));
-    return {};
-}
-
-QString XSession::whyNoWindowManager()
-{
-    for (const char *tool : { "openbox", "xprop", "xmessage" })
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            return QStringLiteral("%1 is not installed (scripts/install-deps.sh installs it)")
-                .arg(QLatin1String(tool));
+    for (const char *tool : tools)
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            return u"%1 is not installed (scripts/install-deps.sh installs it)"_s.arg(
+                QLatin1String(tool));
     return {};
 }
 
 XSession::~XSession()
 {
-    for (QProcess *p : { &m_program, &m_windowManager, &m_xvfb }) {
-        if (p->state() == QProcess::NotRunning)
-            continue;
-        ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
-        if (!p->waitForFinished(3000)) {
-            p->kill();
-            p->waitForFinished(3000);
-        }
+    // SIGTERM to each; one that ignores it gets SIGKILL from its QProcess.
+    for (QProcess *p : { &m_program, &m_other, &m_windowManager, &m_xvfb }) {
+        p->terminate();
+        p->waitForFinished(3000);
     }
 }
 
 QProcessEnvironment XSession::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), m_display);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(u"DISPLAY"_s, m_display);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    env.remove(u"WAYLAND_DISPLAY"_s);
     return env;
 }
 
-bool XSession::start(QSize screen, QString *error)
+// Starts a process of the session and waits until `ready` holds; false, with why in *error, when
+// it ends or does not get ready in time.
+static bool launch(QProcess &p, const QString &program, const QStringList &args,
+    const std::function<bool()> &ready, QString *error, int timeoutMs = 10000)
+{
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    auto ended = [&] { return p.state() == QProcess::NotRunning; };
+    if (XSession::poll([&] { return ended() || ready(); }, timeoutMs) && !ended())
+        return true;
+    *error = program + u" did not take the display: "_s + p.errorString()
+        + QString::fromLocal8Bit(p.readAll());
+    return false;
+}
+
+bool XSession::start(QSize screen, QString *error, bool windowManager)
 {
     // A display number nobody uses: no socket and no lock file.
     int n = 90 + static_cast<int>(QCoreApplication::applicationPid() % 100);
-    for (int tries = 0; tries < 200; ++tries, ++n) {
-        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
-            && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+    for (int tries = 0; tries < 200; ++tries, ++n)
+        if (!QFile::exists(u"/tmp/.X11-unix/X%1"_s.arg(n))
+            && !QFile::exists(u"/tmp/.X%1-lock"_s.arg(n)))
             break;
-    }
-    m_display = QStringLiteral(":%1").arg(n);
-    // -noreset: what a test sets on the server (resources, settings) outlives the X client
-    // that set it.
-    m_xvfb.setProcessChannelMode(QProcess::MergedChannels);
-    m_xvfb.start(QStringLiteral("Xvfb"),
-        { m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-            QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-            QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-dpi"),
-            QStringLiteral("96"), QStringLiteral("-noreset") });
-    if (!m_xvfb.waitForStarted(5000)) {
-        *error = QStringLiteral("Xvfb did not start: ") + m_xvfb.errorString();
+    m_display = u":%1"_s.arg(n);
+    // -noreset: what a test sets on the server outlives the X client that set it.
+    if (!launch(
+            m_xvfb, u"Xvfb"_s,
+            { m_display, u"-screen"_s, u"0"_s,
+                u"%1x%2x24"_s.arg(screen.width()).arg(screen.height()), u"-nolisten"_s, u"tcp"_s,
+                u"-dpi"_s, u"96"_s, u"-noreset"_s },
+            [&] { return xdotool({ u"getmouselocation"_s }, 2000).contains(u"x:"); }, error))
         return false;
-    }
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 10000) {
-        if (xdotool({ QStringLiteral("getmouselocation") }, 2000).contains(QLatin1String("x:")))
-            return true;
-        if (m_xvfb.state() == QProcess::NotRunning) {
-            *error
-                = QStringLiteral("Xvfb ended at once: ") + QString::fromLocal8Bit(m_xvfb.readAll());
-            return false;
-        }
-        QThread::msleep(50);
-    }
-    *error = QStringLiteral("Xvfb did not answer on %1").arg(m_display);
-    return false;
-}
-
-bool XSession::startWindowManager(QString *error)
-{
+    if (!windowManager)
+        return true;
     // Openbox with its default configuration, none of the user's.
     QProcessEnvironment env = environment();
     m_home.emplace();
-    env.insert(QStringLiteral("HOME"), m_home->path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->filePath(QStringLiteral("config")));
+    env.insert(u"HOME"_s, m_home->path());
+    env.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u"config"_s));
     m_windowManager.setProcessEnvironment(env);
-    m_windowManager.setProcessChannelMode(QProcess::MergedChannels);
-    m_windowManager.start(QStringLiteral("openbox"), {});
-    if (!m_windowManager.waitForStarted(5000)) {
-        *error = QStringLiteral("openbox did not start: ") + m_windowManager.errorString();
-        return false;
-    }
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 10000) {
-        if (run(QStringLiteral("xprop"),
-                { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK") }, 2000)
-                .contains(QLatin1String("window id")))
-            return true;
-        if (m_windowManager.state() == QProcess::NotRunning) {
-            *error = QStringLiteral("openbox ended at once: ")
-                + QString::fromLocal8Bit(m_windowManager.readAll());
-            return false;
-        }
-        QThread::msleep(50);
-    }
-    *error = QStringLiteral("openbox did not take the display");
-    return false;
+    return launch(
+        m_windowManager, u"openbox"_s, {},
+        [&] { return !rootProperty(u"_NET_SUPPORTING_WM_CHECK"_s).isEmpty(); }, error);
 }
 
-bool XSession::startProgram(const QString &path, QString *error, const QStringList &args)
+QString XSession::startProgram(const QString &path, QString *error, const QStringList &args)
 {
+    QString id;
     m_program.setProcessEnvironment(environment());
-    m_program.setProcessChannelMode(QProcess::MergedChannels);
-    m_program.start(path, args);
-    if (!m_program.waitForStarted(5000)) {
-        *error = m_program.errorString();
-        return false;
-    }
-    return true;
+    launch(
+        m_program, path, args, [&] { return !(id = search(u"--class"_s, u"provimi"_s)).isEmpty(); },
+        error, 15000);
+    return id;
 }
 
-QString XSession::xdotool(const QStringList &args, int timeoutMs)
+QString XSession::search(const QString &how, const QString &what, int timeoutMs)
 {
-    return run(QStringLiteral("xdotool"), args, timeoutMs);
+    QString id;
+    auto found = [&] {
+        id = xdotool({ u"search"_s, u"--onlyvisible"_s, how, what }, 2000).section(u'\n', 0, 0);
+        return !id.isEmpty();
+    };
+    poll(found, timeoutMs);
+    return id;
 }
 
-QString XSession::run(const QString &program, const QStringList &args, int timeoutMs)
+QString XSession::run(const QString &program, const QStringList &args, const QByteArray &input,
+    int timeoutMs, int *status)
 {
     QProcess p;
     p.setProcessEnvironment(environment());
     p.start(program, args);
+    p.write(input);
+    p.closeWriteChannel();
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
-        return {};
     }
+    if (status)
+        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
-QString XSession::waitForWindow(int timeoutMs)
+QString XSession::rootProperty(const QString &name)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs && m_program.state() != QProcess::NotRunning) {
-        const QString id = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                       QStringLiteral("--class"), QStringLiteral("provimi") },
-            2000)
-                               .section(QLatin1Char('\n'), 0, 0);
-        if (!id.isEmpty())
-            return id;
-        QThread::msleep(50);
-    }
-    return {};
+    return run(u"xprop"_s, { u"-root"_s, name }).section(u'#', 1).trimmed();
+}
+
+QRect XSession::geometry(const QString &id)
+{
+    const QString g = xdotool({ u"getwindowgeometry"_s, u"--shell"_s, id });
+    auto value = [&](const QString &key) { return g.section(key, 1).section(u'\n', 0, 0).toInt(); };
+    return { value(u"X="_s), value(u"Y="_s), value(u"WIDTH="_s), value(u"HEIGHT="_s) };
 }
 
 void XSession::click(QPoint p)
 {
-    xdotool({ QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
-        QStringLiteral("click"), QStringLiteral("1") });
+    xdotool({ u"mousemove"_s, QString::number(p.x()), QString::number(p.y()), u"click"_s, u"1"_s });
 }
 
 QImage XSession::screenshot()
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("ekrani.png"));
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.start(QStringLiteral(PROVIMI_XGRAB), { file });
-    if (!p.waitForFinished(10000) || p.exitCode() != 0)
-        return {};
+    const QString file = dir.filePath(u"ekrani.png"_s);
+    run(QStringLiteral(PROVIMI_XGRAB), { file });
     return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+QString XSession::openOther()
+{
+    m_other.setProcessEnvironment(environment());
+    m_other.start(u"xmessage"_s, { u"xmessage"_s });
+    return search(u"--class"_s, u"Xmessage"_s, 10000);
 }
 
 int XSession::waitForExit(int timeoutMs)
 {
-    if (m_program.state() != QProcess::NotRunning && !m_program.waitForFinished(timeoutMs))
+    if (programRunning() && !m_program.waitForFinished(timeoutMs))
         return -1;
     return m_program.exitStatus() == QProcess::NormalExit ? m_program.exitCode() : -1;
-}
-
-bool XSession::programRunning() const
-{
-    return m_program.state() != QProcess::NotRunning;
-}
-
-QString XSession::programOutput()
-{
-    return QString::fromLocal8Bit(m_program.readAll());
 }

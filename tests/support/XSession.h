@@ -1,52 +1,90 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
-#include <QPoint>
 #include <QProcess>
-#include <QString>
+#include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <cstdio>
+#include <initializer_list>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 // A private X server for a real-window test: Xvfb on a free display, with no window manager or
-// with openbox in its default configuration, started and ended by the test by process id, the
-// exam program on it, real input through xdotool and screenshots through xgrab.
+// with openbox in its default configuration, ended by the test by process id, the exam program
+// on it, real input through xdotool and screenshots through xgrab.
 class XSession
 {
 public:
-    XSession() = default;
     ~XSession();
-    XSession(const XSession &) = delete;
-    XSession &operator=(const XSession &) = delete;
 
-    // Why a real-window test cannot run here, or empty when it can.
-    static QString whyUnavailable();
+    // Which of `tools` is missing here, or empty when none is.
+    static QString whyUnavailable(std::initializer_list<const char *> tools);
+    // Polls `condition` until it holds; false when `timeoutMs` passed first.
+    template<typename F>
+    static bool poll(F condition, int timeoutMs = 10000)
+    {
+        QElapsedTimer t;
+        t.start();
+        for (; !condition(); QThread::msleep(40))
+            if (t.elapsed() >= timeoutMs)
+                return false;
+        return true;
+    }
 
-    bool start(QSize screen, QString *error);
-    // Why openbox cannot run here, or empty when it can.
-    static QString whyNoWindowManager();
-    bool startWindowManager(QString *error);
-    bool startProgram(const QString &path, QString *error, const QStringList &args = {});
-    // Waits for the program's window and returns its id, or empty.
-    QString waitForWindow(int timeoutMs = 15000);
-    QString xdotool(const QStringList &args, int timeoutMs = 10000);
-    // Runs an X client on the display to its end; its standard output.
-    QString run(const QString &program, const QStringList &args, int timeoutMs = 10000);
-    // The display's environment, for a process the test starts itself.
+    bool start(QSize screen, QString *error, bool windowManager = false);
+    // Starts the program and waits for its window: the window's id, or empty and *error.
+    QString startProgram(const QString &path, QString *error, const QStringList &args = {});
+    // The first visible window found by `how` (--name, --class), waiting up to `timeoutMs`.
+    QString search(const QString &how, const QString &what, int timeoutMs = 0);
+    QString xdotool(const QStringList &args, int timeoutMs = 10000)
+    {
+        return run(u"xdotool"_s, args, {}, timeoutMs);
+    }
+    void keys(const QString &line) { xdotool(line.split(u' ')); }
+    // Runs an X client on the display to its end; its standard output, and in *status its exit
+    // code, or -1 when it crashed or did not end in time.
+    QString run(const QString &program, const QStringList &args, const QByteArray &input = {},
+        int timeoutMs = 10000, int *status = nullptr);
+    // A property of the root window, its value only.
+    QString rootProperty(const QString &name);
+    QRect geometry(const QString &id);
     QProcessEnvironment environment() const;
     void click(QPoint p);
     QImage screenshot();
+    // Polls fresh screenshots into *shot until `condition` holds.
+    template<typename F>
+    bool shotUntil(QImage *shot, F condition)
+    {
+        return poll([&] { return !(*shot = screenshot()).isNull() && condition(); });
+    }
+    // Opens another program's window, an xmessage; its id.
+    QString openOther();
     // Waits for the program to end; its exit code, or -1 when it did not end in time.
     int waitForExit(int timeoutMs);
-    bool programRunning() const;
-    QString programOutput();
-    QString display() const { return m_display; }
+    bool programRunning() const { return m_program.state() != QProcess::NotRunning; }
+    QString programOutput() { return QString::fromLocal8Bit(m_program.readAll()); }
 
 private:
-    QProcess m_xvfb;
-    QProcess m_windowManager;
+    QProcess m_xvfb, m_windowManager, m_program, m_other;
     std::optional<QTemporaryDir> m_home; // the window manager's, empty
-    QProcess m_program;
     QString m_display;
 };
+
+// The main of a real-window test, which skips (77) where Xvfb, xdotool or `tools` are missing.
+#define XSESSION_TEST_MAIN(TestClass, what, ...)                                                   \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        if (const QString why = XSession::whyUnavailable({ "Xvfb", "xdotool", __VA_ARGS__ });      \
+            !why.isEmpty()) {                                                                      \
+            std::printf("SKIPPED: %s needs an X server: %s\n", what, qPrintable(why));             \
+            return 77;                                                                             \
+        }                                                                                          \
+        QCoreApplication app(argc, argv);                                                          \
+        TestClass t;                                                                               \
+        return QTest::qExec(&t, argc, argv);                                                       \
+    }

@@ -5,18 +5,12 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: xgrab OUTPUT.png\n");
-        return 2;
-    }
+    if (argc != 2)
+        return 2; // usage: xgrab OUTPUT.png
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
     QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return 1;
-    return screen->grabWindow(0).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return screen && screen->grabWindow(0).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
