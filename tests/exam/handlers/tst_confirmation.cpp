@@ -15,7 +15,6 @@ private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void endRequest();
     void flight();
-    void realBox();
     void sitting();
 };
 
@@ -35,6 +34,15 @@ void TestConfirmation::endRequest()
     // again on the next press. Ticks run under the open box; time runs out there, and the Yes
     // that follows must not close the exam a second time.
     Sitting t;
+    // The real box: no icon, Po and Jo with Po the default, keys taken after its first half second.
+    RealBoxAnswer answer(QMessageBox::No);
+    QCOMPARE(RealDialogs().ask(&t.window, Texts::CautionTitle, Texts::EndQuestion, EndBox.buttons,
+                 EndBox.defaultButton),
+        QMessageBox::No);
+    QVERIFY2(answer.asked && !answer.forced, "no message box opened, or it took no key");
+    QCOMPARE(answer.asked->captions, QStringList({ "Po", "Jo" }));
+    answer.asked->captions.clear();
+    QCOMPARE(*answer.asked, EndBox);
     Sitting::click(t.answerButton(0));
     t.dialogs.answers = { QMessageBox::No };
     Sitting::click(t.window.CmdKonfirmoj);
@@ -136,22 +144,6 @@ void TestConfirmation::flight()
     QCOMPARE(t.view(), before);
 }
 
-void TestConfirmation::realBox()
-{
-    // The real box: the exact title and text, no icon, Po and Jo with Po the default, and
-    // keys taken only after its first half second.
-    FormProvimi window;
-    RealDialogs dialogs;
-    RealBoxAnswer answer(QMessageBox::No);
-    QCOMPARE(dialogs.ask(&window, Texts::CautionTitle, Texts::EndQuestion, EndBox.buttons,
-                 EndBox.defaultButton),
-        QMessageBox::No);
-    QVERIFY2(answer.asked && !answer.forced, "no message box opened, or it took no key");
-    QCOMPARE(answer.asked->captions, QStringList({ "Po", "Jo" }));
-    answer.asked->captions.clear();
-    QCOMPARE(*answer.asked, EndBox);
-}
-
 void TestConfirmation::sitting()
 {
     // One sitting to its end: the first activation sets the clock and shows the rules, a later
@@ -203,9 +195,7 @@ void TestConfirmation::sitting()
     Sitting::click(t.window.CmdKonfirmoj);
     QCOMPARE(heard(t.question(q31)),
         QStringLiteral("Pyetja %1, %2 pikë, e lexuar, përgjigja %3")
-            .arg(q31)
-            .arg(t.s().PikePozitive(31))
-            .arg(wrong));
+            .arg(QString::number(q31), QString::number(t.s().PikePozitive(31)), wrong));
     QVERIFY(t.question(q31)->hasFocus());
 
     t.mark(k, 1);
@@ -228,16 +218,13 @@ void TestConfirmation::sitting()
         QStringLiteral("Pyetja %1 (P 1): përgjigja A, e sakta A, 1 pikë").arg(k));
     QCOMPARE(heard(t.question(q31)),
         QStringLiteral("Pyetja %1 (P 31): përgjigja %2, e sakta %3")
-            .arg(q31)
-            .arg(wrong, t.correctLetter(q31)));
+            .arg(QString::number(q31), wrong, t.correctLetter(q31)));
     int u = 1; // an unanswered position
     while (u == k || u == q31)
         ++u;
     QCOMPARE(heard(t.question(u)),
         QStringLiteral("Pyetja %1 (P %2): pa përgjigje, e sakta %3")
-            .arg(u)
-            .arg(t.s().Teza(u))
-            .arg(t.correctLetter(u)));
+            .arg(QString::number(u), QString::number(t.s().Teza(u)), t.correctLetter(u)));
     QCOMPARE(heard(t.window.LblRezNePerqindje), QStringLiteral("1 nga 99 pikë"));
     QVERIFY(t.window.CmdEND->hasFocus());
     // Activated again: nothing is reset, and the clock stays stopped.

@@ -78,8 +78,7 @@ struct Storm
             const QString awaited = confirmed[k].isEmpty() ? QString::number(k) : confirmed[k];
             if (c != awaited && !(t.exam.isInFlight() && k == s.PyetjaEHapur))
                 return failed(QStringLiteral("button %1 reads \"%2\", confirmed \"%3\"")
-                                  .arg(k)
-                                  .arg(c, awaited));
+                                  .arg(QString::number(k), c, awaited));
         }
         // The clock never goes up, never skips, and stands while stopped.
         const int seconds
@@ -135,8 +134,7 @@ void TestStorm::storm()
                 if (a < 1 || a > s.NrAlternativave(s.Teza(s.PyetjaEHapur))
                     || s.GermaEZgjedhur != letter)
                     st.failed(QStringLiteral("flight of answer %1 with letter \"%2\"")
-                                  .arg(a)
-                                  .arg(s.GermaEZgjedhur));
+                                  .arg(QString::number(a), s.GermaEZgjedhur));
                 st.confirmed[s.PyetjaEHapur] = letter;
             }
             if (st.rng.bounded(100) < 4)
