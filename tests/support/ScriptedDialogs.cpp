@@ -4,36 +4,26 @@
 #include <QPushButton>
 #include <QTest>
 
-QMessageBox::StandardButton ScriptedDialogs::ask(QWidget *, const QString &title,
-    const QString &text, QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton)
+RealBoxAnswer::RealBoxAnswer(QMessageBox::StandardButton button)
 {
-    asked.append({ title, text, buttons, defaultButton, false, {} });
-    if (during)
-        during();
-    return answers.isEmpty() ? defaultButton : answers.takeFirst();
-}
-
-RealBoxAnswer::RealBoxAnswer(QMessageBox::StandardButton button, int patienceMs)
-{
-    m_since.start();
-    QObject::connect(&m_poll, &QTimer::timeout, [this, button, patienceMs] {
+    since.start();
+    QObject::connect(&poll, &QTimer::timeout, [this, button] {
         QWidget *modal = QApplication::activeModalWidget();
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (box && !asked) {
             asked = AskedBox { box->windowTitle(), box->text(), box->standardButtons(),
                 box->standardButton(box->defaultButton()), box->icon() != QMessageBox::NoIcon, {} };
             for (auto b : { QMessageBox::Yes, QMessageBox::No })
-                if (QAbstractButton *shown = box->button(b))
-                    asked->captions << shown->text();
-            m_shown.start();
+                if (QAbstractButton *yesOrNo = box->button(b))
+                    asked->captions << yesOrNo->text();
+            shown.start();
             QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
-        } else if (modal && m_since.elapsed() > patienceMs) {
+        } else if (modal && since.elapsed() > 3000) {
             forced = true;
             modal->close();
-        } else if (box && m_shown.elapsed() > 600 && box->button(button)) {
+        } else if (box && shown.elapsed() > 600 && box->button(button)) {
             QTest::keyClick(box->button(button), Qt::Key_Space);
         }
     });
-    m_poll.start(10);
+    poll.start(10);
 }

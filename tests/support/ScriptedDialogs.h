@@ -5,14 +5,13 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QMessageBox>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
 #include <optional>
 
-// What a message box asked: its title, text, buttons and default.
+// What a message box asked; a real box also tells its icon and the captions of Yes and No.
 struct AskedBox
 {
     QString title;
@@ -20,12 +19,12 @@ struct AskedBox
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
     bool icon = false;
-    QStringList captions; // of Yes and No, where the box has them
+    QStringList captions;
+    bool operator==(const AskedBox &) const = default;
 };
 
-// Message boxes answered by the test: each box asked is recorded, and answered with the next
-// scripted answer (or the box's default when the script is empty). `during` runs while the box
-// is "open", as events would under a real modal box.
+// Records each box asked and answers it with the next scripted answer, or its default; `during`
+// runs while the box is "open", as events would under a real modal box.
 class ScriptedDialogs final : public Dialogs
 {
 public:
@@ -34,23 +33,24 @@ public:
     std::function<void()> during;
 
     QMessageBox::StandardButton ask(QWidget *, const QString &title, const QString &text,
-        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) override;
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) override
+    {
+        asked.append({ title, text, buttons, defaultButton, false, {} });
+        if (during)
+            during();
+        return answers.isEmpty() ? defaultButton : answers.takeFirst();
+    }
 };
 
-// Answers the next real QMessageBox from a timer as a candidate at the keyboard would, recording
-// what it showed in `asked`: Return at once (the box drops keys in its first half second, so
-// that must not answer it), then Space on `button` once the half second is over. A modal window
-// still open after `patienceMs` is closed and `forced` set, so that a test whose box never
-// comes or never takes the key fails within seconds instead of at the suite's timeout.
-class RealBoxAnswer final
+// Answers the next real box from a timer as a candidate at the keyboard would: Return at once
+// (the box drops keys in its first half second, so that must not answer it), then Space on
+// `button`. A modal window still open after 3 s is closed and `forced` set, so a box that never
+// comes or never takes the key fails the test within seconds.
+struct RealBoxAnswer
 {
-public:
-    explicit RealBoxAnswer(QMessageBox::StandardButton button, int patienceMs = 3000);
+    explicit RealBoxAnswer(QMessageBox::StandardButton button);
     std::optional<AskedBox> asked;
     bool forced = false;
-
-private:
-    QTimer m_poll;
-    QElapsedTimer m_since;
-    QElapsedTimer m_shown;
+    QTimer poll;
+    QElapsedTimer since, shown;
 };
