@@ -248,7 +248,11 @@ void FormProvimi::showCoveringScreen()
         setGeometry(g);
     }
     refuseWindowManagerFunctions(this);
-    showFullScreen();
+    // The window covers the screen from its first frame on; the window manager is asked for
+    // the full-screen state once that frame is out, since asking before showing it costs the
+    // first frame a few tens of milliseconds on X11.
+    show();
+    QTimer::singleShot(0, this, [this] { setWindowState(windowState() | Qt::WindowFullScreen); });
 }
 
 void FormProvimi::bringToFront()
