@@ -60,8 +60,6 @@ private slots:
         QCOMPARE(placeholders.size(), 23);
         QCOMPARE(placeholders["LblNumerIDiPyetjes"], QStringLiteral("600"));
         QCOMPARE(placeholders["TxtKapitulliNeDB"], QStringLiteral("Emertim Kapitulli\n"));
-        QCOMPARE(placeholders["LblStrukturaEPyetjesNeDB"], QStringLiteral("GTGTTG"));
-        QCOMPARE(placeholders["TxtAltTneDB(4)"], QStringLiteral("Text Alt D\n"));
         QCOMPARE(placeholders["PicPyetjaGneDB"], QStringLiteral("0x0"));
         // Every control stands inside its frame and keeps its design name: Name(i), not Name_i_.
         for (QGroupBox *frame : { monitor, allFields })
