@@ -1,6 +1,5 @@
-// Random events at the live window for many seeds: clicks on every button (shown or not), ticks,
-// box answers, close requests, events in mid-flight or under a box. After each event the exam is
-// checked against what the storm saw confirmed; a failure names the seed and event to replay.
+// Random clicks, ticks, box answers and close requests, also mid-flight and under a box, checked
+// after each event against what the storm saw confirmed; a failure names seed and event.
 
 #include "exam/NumberText.h"
 #include "exam/Scoring.h"
@@ -28,7 +27,7 @@ struct Storm
     QRandomGenerator rng { seed };
     std::array<QString, 51> confirmed {}; // what the storm saw fly onto each button
     long events = 0;
-    QString last {}, error {}; // the last event, for the failure message; the first fault
+    QString last {}, error {}; // the last event; the first fault
     int secondsBefore = 3600;
     std::optional<QList<QVariant>> viewAfterClosing {};
     bool exited = false;
@@ -39,8 +38,7 @@ struct Storm
             error = QString::asprintf("seed %u, event %ld (%s): ", seed, events, qPrintable(last))
                 + c;
     }
-    // One event, weighted so that a sitting runs for a while before it is closed and left, and
-    // the checks after it. Under a modal box only the timer reaches the exam.
+    // Weighted so that a sitting runs a while before it ends; under a box only the timer acts.
     void event(bool tickOnly = false)
     {
         ++events;
@@ -71,8 +69,7 @@ struct Storm
     void check()
     {
         const ExamState &s = t.exam.state();
-        // Each caption is its position number until an answer is confirmed, then the last
-        // letter confirmed; the answer in flight lands when its flight ends.
+        // Each caption is its number, then the last letter confirmed; a flight lands at its end.
         for (int k = 1; k <= 50; ++k) {
             const QString c = t.question(k)->text();
             const QString awaited = confirmed[k].isEmpty() ? QString::number(k) : confirmed[k];
@@ -110,14 +107,12 @@ struct Storm
 
 void TestStorm::storm()
 {
-    long total = 0;
-    long outside = 0;
+    long total = 0, outside = 0;
     int flights = 0, boxes = 0, closings = 0, exits = 0;
     quint32 seed = 1;
     for (; total < 100000; ++seed) {
         Sitting t(static_cast<float>(seed) * 97.25f, false);
-        // The storm alone makes the clock tick: the real timer, once started, would also fire
-        // whenever a flight or a box lets events run, and two ticks would land in one event.
+        // Only the storm ticks: the real timer would fire too whenever a flight or box runs events.
         t.window.Timer1->setInterval(24 * 3600 * 1000);
         t.exam.Form_Activate();
         Storm st { .t = t, .seed = seed };
