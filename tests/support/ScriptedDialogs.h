@@ -3,7 +3,6 @@
 #include "screen/Dialogs.h"
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>

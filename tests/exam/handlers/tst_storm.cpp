@@ -10,6 +10,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 class TestStorm final : public QObject
 {
     Q_OBJECT
@@ -50,18 +52,18 @@ struct Storm
             : r < 730           ? t.window.CmdEND
                                 : nullptr;
         if (b) {
-            last = QStringLiteral("click ") + b->objectName();
+            last = u"click "_s + b->objectName();
             const bool usable = !b->isHidden() && b->isEnabled();
             const auto before = t.view();
             QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
             if (!usable && !exited && t.view() != before)
-                failed(QStringLiteral("a hidden or disabled control reacted"));
+                failed(u"a hidden or disabled control reacted"_s);
         } else if (r < 980) {
-            last = QStringLiteral("tick"); // the timer ticks only while it runs
+            last = u"tick"_s; // the timer ticks only while it runs
             if (t.window.Timer1->isActive())
                 t.exam.Timer1_Timer();
-        } else if (last = QStringLiteral("close request"); t.window.close() != t.exam.isClosed()) {
-            failed(QStringLiteral("the window closed while the exam ran, or refused after it"));
+        } else if (last = u"close request"_s; t.window.close() != t.exam.isClosed()) {
+            failed(u"the window closed while the exam ran, or refused after it"_s);
         }
         exited = exited || t.exitCode;
         check();
@@ -74,8 +76,8 @@ struct Storm
             const QString c = t.question(k)->text();
             const QString awaited = confirmed[k].isEmpty() ? QString::number(k) : confirmed[k];
             if (c != awaited && !(t.exam.isInFlight() && k == s.PyetjaEHapur))
-                return failed(QStringLiteral("button %1 reads \"%2\", confirmed \"%3\"")
-                                  .arg(QString::number(k), c, awaited));
+                return failed(u"button %1 reads \"%2\", confirmed \"%3\""_s.arg(
+                    QString::number(k), c, awaited));
         }
         // The clock never goes up, never skips, and stands while stopped.
         const int seconds
@@ -83,8 +85,7 @@ struct Storm
             + static_cast<int>(NumberText::numericValue(t.window.LblSek->caption()));
         if (seconds > secondsBefore || seconds < secondsBefore - 1
             || (!t.window.Timer1->isActive() && seconds != secondsBefore && !t.exam.isClosed()))
-            return failed(
-                QStringLiteral("clock went from %1 to %2 s").arg(secondsBefore).arg(seconds));
+            return failed(u"clock went from %1 to %2 s"_s.arg(secondsBefore).arg(seconds));
         secondsBefore = seconds;
         if (t.exam.isClosed() && !viewAfterClosing) {
             // The score from the storm's own record of what was confirmed.
@@ -93,13 +94,12 @@ struct Storm
                 if (confirmed[k] == s.PergjigjaESakte(s.Teza(k)))
                     points += s.PikePozitive(s.Teza(k));
             const QString p = percentageText(percentage(points, 99), QLatin1Char('.'));
-            if (const QString fault = t.closingFault(p, QStringLiteral("storm")); !fault.isEmpty())
-                return failed(
-                    fault + QStringLiteral(", expected %1 (%2 points)").arg(p).arg(points));
+            if (const QString fault = t.closingFault(p, u"storm"_s); !fault.isEmpty())
+                return failed(fault + u", expected %1 (%2 points)"_s.arg(p).arg(points));
             viewAfterClosing = t.view();
         } else if (viewAfterClosing
             && (t.view() != *viewAfterClosing || t.window.Timer1->isActive()))
-            return failed(QStringLiteral("the result changed after the closing"));
+            return failed(u"the result changed after the closing"_s);
     }
 };
 
@@ -118,7 +118,7 @@ void TestStorm::storm()
         Storm st { .t = t, .seed = seed };
         if (seed % 3 == 0) { // short sittings, so that time runs out in flights and under boxes
             st.secondsBefore = 5 + st.rng.bounded(60);
-            t.setClock(QStringLiteral("0:"), QString::asprintf("%02d", st.secondsBefore));
+            t.setClock(u"0:"_s, QString::asprintf("%02d", st.secondsBefore));
         }
         QObject::connect(&t.exam, &Exam::flightStep, [&](int step) {
             const ExamState &s = t.exam.state();
@@ -128,8 +128,8 @@ void TestStorm::storm()
                 const QString letter = QString(QChar('A' + a - 1));
                 if (a < 1 || a > s.NrAlternativave(s.Teza(s.PyetjaEHapur))
                     || s.GermaEZgjedhur != letter)
-                    st.failed(QStringLiteral("flight of answer %1 with letter \"%2\"")
-                                  .arg(QString::number(a), s.GermaEZgjedhur));
+                    st.failed(u"flight of answer %1 with letter \"%2\""_s.arg(
+                        QString::number(a), s.GermaEZgjedhur));
                 st.confirmed[s.PyetjaEHapur] = letter;
             }
             if (st.rng.bounded(100) < 4)
