@@ -3,7 +3,6 @@
 #include "screen/Dialogs.h"
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
@@ -23,8 +22,8 @@ struct AskedBox
     bool operator==(const AskedBox &) const = default;
 };
 
-// Records each box asked and answers it with the next scripted answer, or its default; `during`
-// runs while the box is "open", as events would under a real modal box.
+// Records each box and answers the next scripted answer, or its default; `during` runs while
+// the box is "open".
 class ScriptedDialogs final : public Dialogs
 {
 public:
@@ -42,10 +41,8 @@ public:
     }
 };
 
-// Answers the next real box from a timer as a candidate at the keyboard would: Return at once
-// (the box drops keys in its first half second, so that must not answer it), then Space on
-// `button`. A modal window still open after 3 s is closed and `forced` set, so a box that never
-// comes or never takes the key fails the test within seconds.
+// Answers the next real box from the keyboard: Return at once (dropped in its first half second),
+// then Space on `button`; a modal window left after 3 s is closed and `forced` set.
 struct RealBoxAnswer
 {
     explicit RealBoxAnswer(QMessageBox::StandardButton button);

@@ -1,6 +1,5 @@
-// Random events at the live window for many seeds: clicks on every button (shown or not), ticks,
-// box answers, close requests, events in mid-flight or under a box. After each event the exam is
-// checked against what the storm saw confirmed; a failure names the seed and event to replay.
+// Random clicks, ticks, box answers and close requests, also mid-flight and under a box, checked
+// after each event against what the storm saw confirmed; a failure names seed and event.
 
 #include "exam/NumberText.h"
 #include "exam/Scoring.h"
@@ -10,6 +9,8 @@
 #include <QTest>
 
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 class TestStorm final : public QObject
 {
@@ -28,7 +29,7 @@ struct Storm
     QRandomGenerator rng { seed };
     std::array<QString, 51> confirmed {}; // what the storm saw fly onto each button
     long events = 0;
-    QString last {}, error {}; // the last event, for the failure message; the first fault
+    QString last {}, error {}; // the last event; the first fault
     int secondsBefore = 3600;
     std::optional<QList<QVariant>> viewAfterClosing {};
     bool exited = false;
@@ -39,8 +40,7 @@ struct Storm
             error = QString::asprintf("seed %u, event %ld (%s): ", seed, events, qPrintable(last))
                 + c;
     }
-    // One event, weighted so that a sitting runs for a while before it is closed and left, and
-    // the checks after it. Under a modal box only the timer reaches the exam.
+    // Weighted so that a sitting runs a while before it ends; under a box only the timer acts.
     void event(bool tickOnly = false)
     {
         ++events;
@@ -52,18 +52,18 @@ struct Storm
             : r < 730           ? t.window.CmdEND
                                 : nullptr;
         if (b) {
-            last = QStringLiteral("click ") + b->objectName();
+            last = u"click "_s + b->objectName();
             const bool usable = !b->isHidden() && b->isEnabled();
             const auto before = t.view();
             QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
             if (!usable && !exited && t.view() != before)
-                failed(QStringLiteral("a hidden or disabled control reacted"));
+                failed(u"a hidden or disabled control reacted"_s);
         } else if (r < 980) {
-            last = QStringLiteral("tick"); // the timer ticks only while it runs
+            last = u"tick"_s; // the timer ticks only while it runs
             if (t.window.Timer1->isActive())
                 t.exam.Timer1_Timer();
-        } else if (last = QStringLiteral("close request"); t.window.close() != t.exam.isClosed()) {
-            failed(QStringLiteral("the window closed while the exam ran, or refused after it"));
+        } else if (last = u"close request"_s; t.window.close() != t.exam.isClosed()) {
+            failed(u"the window closed while the exam ran, or refused after it"_s);
         }
         exited = exited || t.exitCode;
         check();
@@ -71,14 +71,13 @@ struct Storm
     void check()
     {
         const ExamState &s = t.exam.state();
-        // Each caption is its position number until an answer is confirmed, then the last
-        // letter confirmed; the answer in flight lands when its flight ends.
+        // Each caption is its number, then the last letter confirmed; a flight lands at its end.
         for (int k = 1; k <= 50; ++k) {
             const QString c = t.question(k)->text();
             const QString awaited = confirmed[k].isEmpty() ? QString::number(k) : confirmed[k];
             if (c != awaited && !(t.exam.isInFlight() && k == s.PyetjaEHapur))
-                return failed(QStringLiteral("button %1 reads \"%2\", confirmed \"%3\"")
-                                  .arg(QString::number(k), c, awaited));
+                return failed(u"button %1 reads \"%2\", confirmed \"%3\""_s.arg(
+                    QString::number(k), c, awaited));
         }
         // The clock never goes up, never skips, and stands while stopped.
         const int seconds
@@ -86,8 +85,7 @@ struct Storm
             + static_cast<int>(NumberText::numericValue(t.window.LblSek->caption()));
         if (seconds > secondsBefore || seconds < secondsBefore - 1
             || (!t.window.Timer1->isActive() && seconds != secondsBefore && !t.exam.isClosed()))
-            return failed(
-                QStringLiteral("clock went from %1 to %2 s").arg(secondsBefore).arg(seconds));
+            return failed(u"clock went from %1 to %2 s"_s.arg(secondsBefore).arg(seconds));
         secondsBefore = seconds;
         if (t.exam.isClosed() && !viewAfterClosing) {
             // The score from the storm's own record of what was confirmed.
@@ -96,13 +94,12 @@ struct Storm
                 if (confirmed[k] == s.PergjigjaESakte(s.Teza(k)))
                     points += s.PikePozitive(s.Teza(k));
             const QString p = percentageText(percentage(points, 99), QLatin1Char('.'));
-            if (const QString fault = t.closingFault(p, QStringLiteral("storm")); !fault.isEmpty())
-                return failed(
-                    fault + QStringLiteral(", expected %1 (%2 points)").arg(p).arg(points));
+            if (const QString fault = t.closingFault(p, u"storm"_s); !fault.isEmpty())
+                return failed(fault + u", expected %1 (%2 points)"_s.arg(p).arg(points));
             viewAfterClosing = t.view();
         } else if (viewAfterClosing
             && (t.view() != *viewAfterClosing || t.window.Timer1->isActive()))
-            return failed(QStringLiteral("the result changed after the closing"));
+            return failed(u"the result changed after the closing"_s);
     }
 };
 
@@ -110,20 +107,18 @@ struct Storm
 
 void TestStorm::storm()
 {
-    long total = 0;
-    long outside = 0;
+    long total = 0, outside = 0;
     int flights = 0, boxes = 0, closings = 0, exits = 0;
     quint32 seed = 1;
     for (; total < 100000; ++seed) {
         Sitting t(static_cast<float>(seed) * 97.25f, false);
-        // The storm alone makes the clock tick: the real timer, once started, would also fire
-        // whenever a flight or a box lets events run, and two ticks would land in one event.
+        // Only the storm ticks: the real timer would fire too whenever a flight or box runs events.
         t.window.Timer1->setInterval(24 * 3600 * 1000);
         t.exam.Form_Activate();
         Storm st { .t = t, .seed = seed };
         if (seed % 3 == 0) { // short sittings, so that time runs out in flights and under boxes
             st.secondsBefore = 5 + st.rng.bounded(60);
-            t.setClock(QStringLiteral("0:"), QString::asprintf("%02d", st.secondsBefore));
+            t.setClock(u"0:"_s, QString::asprintf("%02d", st.secondsBefore));
         }
         QObject::connect(&t.exam, &Exam::flightStep, [&](int step) {
             const ExamState &s = t.exam.state();
@@ -133,8 +128,8 @@ void TestStorm::storm()
                 const QString letter = QString(QChar('A' + a - 1));
                 if (a < 1 || a > s.NrAlternativave(s.Teza(s.PyetjaEHapur))
                     || s.GermaEZgjedhur != letter)
-                    st.failed(QStringLiteral("flight of answer %1 with letter \"%2\"")
-                                  .arg(QString::number(a), s.GermaEZgjedhur));
+                    st.failed(u"flight of answer %1 with letter \"%2\""_s.arg(
+                        QString::number(a), s.GermaEZgjedhur));
                 st.confirmed[s.PyetjaEHapur] = letter;
             }
             if (st.rng.bounded(100) < 4)
