@@ -145,9 +145,19 @@ void TestConfirmation::sitting()
     QVERIFY(t.exam.isActivated());
     QCOMPARE(t.clock(), u"60:00"_s);
     QVERIFY(!t.window.LblNjoftim->isHidden() && !t.window.LblNjoftim->hasBorder());
-    const QStringList rules = t.window.LblNjoftim->caption().split(u"\r\r"_s);
-    QVERIFY(rules.size() == 6 && rules[0].startsWith(u"Zgjidhni pyetjen duke klikuar"_s));
-    QCOMPARE(rules[5], QString(38, u' ') + u"J U   U R O J M E   S U K S E S ! "_s);
+    // The rules word for word, paragraph by paragraph: a typo anywhere shows.
+    QCOMPARE(t.window.LblNjoftim->caption().split(u"\r\r"_s),
+        QStringList({ u"Zgjidhni pyetjen duke klikuar mbi numrin përkatës. Lexojeni me kujdes atë "
+                      "dhe klikoni alternativën që mendoni se është përgjigja e saktë. Përgjigja "
+                      "konsiderohet e dhënë vetëm pasi të klikoni edhe mbi butonin KONFIRMOJ."_s,
+            u"Çdo pyetje mund ta riktheni për shqyrtim dhe të jepni, po të doni, një përgjigje "
+            "tjetër. Përgjigje definitive konsiderohet përgjigja e fundit."_s,
+            u"Pyetjet janë zgjedhur në mënyrë të rastësishme nga kompjuteri dhe janë të njëjta "
+            "për të gjithë pjesëmarrësit, por renditja e tyre është e ndryshme."_s,
+            u"Provimi zgjat 60 minuta duke filluar nga momenti që njofton administratori. "_s,
+            u"Në se deklaroni përfundimin e provimit dhe e KONFIRMONI atë, ju nuk mund të "
+            "riktheheni për të vazhduar edhe pse koha mund të mos ketë skaduar."_s,
+            QString(38, u' ') + u"J U   U R O J M E   S U K S E S ! "_s }));
     grabToPng(&t.window, u"notice"_s);
     const int k = t.positionOf(1), q31 = t.positionOf(31); // question 1: 1 point, right answer A
     const QString pk = u"Pyetja %1, 1 pikë, "_s.arg(k);
