@@ -41,8 +41,7 @@ struct Sitting
 
     const ExamState &s() const { return exam.state(); }
 
-    // Everything the candidate can see change: each control's caption, colours, place and
-    // visibility, and the drawing under them (not keyboard focus).
+    // Everything the candidate can see change (not keyboard focus).
     QList<QVariant> view() const
     {
         QList<QVariant> v;
@@ -73,7 +72,6 @@ struct Sitting
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
         return true;
     }
-    // Opens question k and marks alternative j.
     void mark(int k, int j)
     {
         click(question(k));
@@ -98,8 +96,7 @@ struct Sitting
     QString correctLetter(int k) const { return s().PergjigjaESakte(s().Teza(k)); }
     QString wrongLetter(int k) const { return QString(correctLetter(k)[0] == u'A' ? u'B' : u'A'); }
 
-    // What the drawing surface shows inside r with only these lines printed from `from` down,
-    // over black.
+    // What the drawing surface shows inside r with only these lines printed, over black.
     static QImage printedAlone(QRect r, QPointF from, double points, const QStringList &lines,
         const QColor &colour = Qt::white)
     {
@@ -117,44 +114,38 @@ struct Sitting
         return d.image().copy(r.translated(-d.area().topLeft()));
     }
 
-    // What is wrong with the closing screen, or nothing: answers, pictures and notice gone, the
-    // percentage and headings shown, each question button 5 right and 5 down from its grid
-    // place with its number in white in a black 15-pixel box at its upper left corner. A shown
-    // window is also written as <name>.png.
+    // What is wrong with the closing screen, or nothing; a shown window is written as <name>.png.
     QString closingFault(const QString &percentage, const QString &name)
     {
+        using namespace Qt::StringLiterals;
         if (!exam.isClosed() || s().ProvimiPerfundoi != FlagYes || window.Timer1->isActive())
-            return QStringLiteral("not closed, or the clock still runs");
+            return u"not closed, or the clock still runs"_s;
         QList<QWidget *> gone { window.CmdKonfirmoj, window.LblZgjidhniPyTj, window.LblNjoftim,
             window.PicPyG(31), window.PicPyG(32) };
         for (int j = 0; j <= 5; ++j)
             gone << answerButton(j) << window.LblGermaEAlt(j);
         for (QWidget *w : gone)
             if (!w->isHidden())
-                return w->objectName() + QStringLiteral(" shown over the result");
+                return w->objectName() + u" shown over the result"_s;
         if (window.CmdEND->isHidden() || window.LblRezNePerqindje->isHidden()
             || window.LblRezNePerqindje->caption() != percentage)
-            return QStringLiteral("percentage \"%1\"").arg(window.LblRezNePerqindje->caption());
+            return u"percentage \"%1\""_s.arg(window.LblRezNePerqindje->caption());
         for (int i = 1; i <= 50; ++i)
             if (question(i)->pos() != gridPlace(i) + QPoint(5, 5))
-                return QStringLiteral("button %1 misplaced").arg(i);
+                return u"button %1 misplaced"_s.arg(i);
         if (!window.isVisible()) // a window never shown paints a smaller area
             return {};
         const QImage img = grabToPng(&window, name);
         const QRect headings(0, 135, 620, 50); // clear of the desk number's disc
         if (img.copy(headings)
             != printedAlone(headings, { 0, 135 }, 14,
-                { QString(10, u' ')
-                        + QStringLiteral(
-                            "Përgjigjet e dhëna nga ju (ballafaqimi me përgjigjet e sakta)"),
-                    QString(15, u' ')
-                        + QStringLiteral("pikët e grumbulluara dhe vlerësimi pozitiv në %:") }))
-            return QStringLiteral("the headings");
+                { u"          Përgjigjet e dhëna nga ju (ballafaqimi me përgjigjet e sakta)"_s,
+                    u"               pikët e grumbulluara dhe vlerësimi pozitiv në %:"_s }))
+            return u"the headings"_s;
         for (int i = 1; i <= 50; ++i) {
             const QRect box(question(i)->pos() - QPoint(15, 15), QSize(15, 15));
-            if (img.copy(box)
-                != printedAlone(box, box.topLeft(), 10, { QStringLiteral(" %1 ").arg(i) }))
-                return QStringLiteral("the number box of button %1").arg(i);
+            if (img.copy(box) != printedAlone(box, box.topLeft(), 10, { u" %1 "_s.arg(i) }))
+                return u"the number box of button %1"_s.arg(i);
         }
         return {};
     }

@@ -15,8 +15,7 @@ private slots:
 
 void TestScale::closingAtTwice()
 {
-    // The screen is too small for the layout at this scale; the window is as large as at one
-    // to one, in its own pixels, and twice as large in the screen's.
+    // At this scale the screen is too small for the layout; the window keeps its own size.
     Sitting t(31415.5f, false);
     t.window.resize(1280, 1024);
     t.window.show();
@@ -24,8 +23,7 @@ void TestScale::closingAtTwice()
     t.close();
     const QImage img = grabToPng(&t.window, QStringLiteral("closing-scale-2"));
     QCOMPARE(img.size(), QSize(2560, 2048));
-    // The white heading of the result: its glyphs have smoothed edges, partly covered pixels
-    // between white and black, and are not one-pixel glyphs enlarged into 2 x 2 blocks.
+    // The result's heading: smoothed glyphs drawn at this resolution, not 2 x 2 blocks.
     const QRgb black = qRgb(0, 0, 0);
     int partly = 0, unevenBlocks = 0;
     for (int y = 2 * 135; y < 2 * 155; y += 2)
@@ -37,8 +35,7 @@ void TestScale::closingAtTwice()
             }
     QVERIFY2(partly > 50, qPrintable(QString::number(partly)));
     QVERIFY2(unevenBlocks > 50, qPrintable(QString::number(unevenBlocks)));
-    // Frames and buttons line up as at one to one, in twice as many pixels: left of question
-    // button 1, moved aside at closing, black, its two-pixel frame, 8 black pixels, the button.
+    // Left of question button 1 (moved at closing): its 2-pixel frame, 8 black pixels, twice.
     const QPoint b = 2 * t.question(1)->pos() + QPoint(0, 2 * 16);
     const QRgb frame = img.pixel(b.x() - 20, b.y());
     QVERIFY(frame != black && img.pixel(b) != black);
