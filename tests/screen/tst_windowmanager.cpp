@@ -1,7 +1,5 @@
-// The exam window under a window manager, openbox in its default configuration, on its own X
-// server: the window manager offers nothing to move, resize, iconify or close, neither on the
-// exam nor on the end-request box, another program's window opens below the exam, and a second
-// start on the same display only brings the running exam to the front.
+// Under openbox's defaults the exam and its end-request box can't be moved, resized, iconified or
+// closed; another window opens below the exam; a second start only brings the exam to the front.
 
 #include "support/XSession.h"
 
@@ -23,8 +21,7 @@ private:
             .split(u',', Qt::SkipEmptyParts);
     }
     static QString hex(const QString &id) { return u"0x%1"_s.arg(id.toULongLong(), 0, 16); }
-    // The window manager allows none of `actions` on a window, and Alt+Space, the key of the
-    // window menu, makes nothing appear on it.
+    // None of `actions` is allowed on the window, and Alt+Space (the window menu) shows nothing.
     void held(const QString &id, const QStringList &actions, const char *what)
     {
         const QString allowed = m_x.run(u"xprop"_s, { u"-id"_s, id, u"_NET_WM_ALLOWED_ACTIONS"_s });
@@ -78,7 +75,7 @@ void TestWindowManager::heldByWindowManager()
     QVERIFY(XSession::poll([&] { return m_x.search(u"--name"_s, BoxTitle).isEmpty(); }));
     QVERIFY(m_x.programRunning());
 
-    // An opened question is the running exam's state; another program's window has the keyboard.
+    // An opened question is the exam's state; another program's window has the keyboard.
     m_x.click(Question1);
     QImage e;
     QVERIFY(m_x.shotUntil(&e, [&] { return e.pixelColor(Question1Face) == OpenColour; }));

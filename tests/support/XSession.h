@@ -14,9 +14,8 @@
 
 using namespace Qt::StringLiterals;
 
-// A private X server for a real-window test: Xvfb on a free display, with no window manager or
-// with openbox in its default configuration, ended by the test by process id, the exam program
-// on it, real input through xdotool and screenshots through xgrab.
+// A private Xvfb for a real-window test, bare or with a default openbox, the exam program on it,
+// input through xdotool and screenshots through xgrab.
 class XSession
 {
 public:
@@ -46,8 +45,7 @@ public:
         return run(u"xdotool"_s, args, {}, timeoutMs);
     }
     void keys(const QString &line) { xdotool(line.split(u' ')); }
-    // Runs an X client on the display to its end; its standard output, and in *status its exit
-    // code, or -1 when it crashed or did not end in time.
+    // Runs an X client to its end: its output; in *status its exit code, -1 if crashed or late.
     QString run(const QString &program, const QStringList &args, const QByteArray &input = {},
         int timeoutMs = 10000, int *status = nullptr);
     // A property of the root window, its value only.
