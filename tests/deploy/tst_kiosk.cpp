@@ -34,8 +34,7 @@ void TestKiosk::session()
     QVERIFY2(!window.isEmpty(), qPrintable(error));
     // It covers the screen: at 1.4 the window reaches one pixel past it, which the screen clips.
     const QRect g = x.geometry(window);
-    QVERIFY2(g.topLeft() == QPoint() && (g.width() == 1920 || g.width() == 1921)
-            && (g.height() == 1080 || g.height() == 1081),
+    QVERIFY2(g.contains(QRect(0, 0, 1920, 1080)) && QRect(0, 0, 1921, 1081).contains(g),
         qPrintable(QDebug::toString(g)));
     QImage e;
     QVERIFY2(

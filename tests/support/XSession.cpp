@@ -68,9 +68,8 @@ bool XSession::start(QSize screen, QString *error, bool windowManager)
         return true;
     // Openbox with its default configuration, none of the user's.
     QProcessEnvironment env = environment();
-    m_home.emplace();
-    env.insert(u"HOME"_s, m_home->path());
-    env.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u"config"_s));
+    env.insert(u"HOME"_s, m_home.path());
+    env.insert(u"XDG_CONFIG_HOME"_s, m_home.filePath(u"config"_s));
     m_windowManager.setProcessEnvironment(env);
     return launch(
         m_windowManager, u"openbox"_s, {},

@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <initializer_list>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -28,8 +27,7 @@ public:
     static bool poll(F condition, int timeoutMs = 10000)
     {
         QElapsedTimer t;
-        t.start();
-        for (; !condition(); QThread::msleep(40))
+        for (t.start(); !condition(); QThread::msleep(40))
             if (t.elapsed() >= timeoutMs)
                 return false;
         return true;
@@ -51,7 +49,6 @@ public:
     // A property of the root window, its value only.
     QString rootProperty(const QString &name);
     QRect geometry(const QString &id);
-    QProcessEnvironment environment() const;
     void click(QPoint p);
     QImage screenshot();
     // Polls fresh screenshots into *shot until `condition` holds.
@@ -68,8 +65,9 @@ public:
     QString programOutput() { return QString::fromLocal8Bit(m_program.readAll()); }
 
 private:
+    QProcessEnvironment environment() const;
     QProcess m_xvfb, m_windowManager, m_program, m_other;
-    std::optional<QTemporaryDir> m_home; // the window manager's, empty
+    QTemporaryDir m_home; // the window manager's, empty
     QString m_display;
 };
 
