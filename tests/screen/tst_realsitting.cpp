@@ -1,7 +1,5 @@
-// A short sitting through the real window on its own X server with no window manager, with the
-// keyboard alone, from the start to the program's end with status 0; the behaviour in between is
-// the other suites' part. The program is started with -reverse, which must not mirror it. And the
-// program started with no display at all.
+// The real window on its own X server, no window manager: a keyboard-alone sitting to exit 0
+// under -reverse, which must not mirror it; and the program started with no display at all.
 
 #include "support/Grab.h"
 #include "support/Grid.h"
@@ -43,8 +41,7 @@ void TestRealSitting::keyboardSitting()
     QVERIFY2(!window.isEmpty(), qPrintable(wrong));
     QCOMPARE(m_x.geometry(window), QRect(0, 0, 1280, 1024));
     QCOMPARE(m_x.xdotool({ u"search"_s, u"--onlyvisible"_s, u"--class"_s, u"provimi"_s }), window);
-    // The name is empty for the window system too: WM_NAME, which a search by name reads, and
-    // _NET_WM_NAME, which getwindowname reads first.
+    // An empty name in WM_NAME (a search by name) and _NET_WM_NAME (getwindowname).
     QVERIFY(m_x.xdotool({ u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^$"_s })
                 .split(u'\n')
                 .contains(window));
@@ -72,12 +69,10 @@ void TestRealSitting::keyboardSitting()
     m_x.keys(u"key Return"_s);
     QVERIFY(confirmed(1));
 
-    // Back from question 1 to the leave alternative, marked with Space, which moves the focus
-    // on to KONFIRMOJ.
+    // Back to the leave alternative, marked with Space, which moves the focus on to KONFIRMOJ.
     m_x.keys(u"key shift+Tab shift+Tab space"_s);
     QVERIFY(m_x.shotUntil(&m_e, [&] { return m_e.pixelColor(646, 694) == Open; }));
-    // Space twice in quick succession: the second press does not answer the box the first
-    // opened. Escape, once the box has stood half a second, answers No; Return again, then Yes.
+    // A quick second Space does not answer the box; Escape answers No, Return again, then Yes.
     m_x.keys(u"key --delay 80 space space"_s);
     QVERIFY(XSession::poll([&] { return !box().isEmpty(); }));
     QThread::msleep(700);
@@ -90,9 +85,6 @@ void TestRealSitting::keyboardSitting()
     m_x.keys(u"key Return"_s);
     QVERIFY(
         m_x.shotUntil(&m_e, [&] { return pixelsOf(m_e, QRect(616, 200, 161, 57), Qt::red) > 30; }));
-    QCOMPARE(m_e.pixelColor(gridPlace(1) + QPoint(5, 5) + Face), Yellow);
-    QCOMPARE(m_e.pixelColor(gridPlace(2) + QPoint(5, 5) + Face), Pink);
-    QCOMPARE(m_e.pixelColor(gridPlace(1) + QPoint(5, 5) - QPoint(14, 14)), QColor(Qt::black));
     QCOMPARE(m_e.pixelColor(646, 494), QColor(255, 255, 192)); // the leave button
     m_e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/xvfb-keyboard.png"));
     // The leave button is the only stop left: Tab stays on it, Space ends the program.
@@ -102,8 +94,7 @@ void TestRealSitting::keyboardSitting()
 
 void TestRealSitting::noDisplay()
 {
-    // One plain line on standard error and status 1: no abort, no core file, no advice to
-    // reinstall.
+    // One plain line on standard error and status 1: no abort, no core file.
     QTemporaryDir dir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *v : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })

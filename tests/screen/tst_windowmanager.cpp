@@ -1,7 +1,5 @@
-// The exam window under a window manager, openbox in its default configuration, on its own X
-// server: the window manager offers nothing to move, resize, iconify or close, neither on the
-// exam nor on the end-request box, another program's window opens below the exam, and a second
-// start on the same display only brings the running exam to the front.
+// Under openbox's defaults the exam and its end-request box can't be moved, resized, iconified or
+// closed; another window opens below the exam; a second start only brings the exam to the front.
 
 #include "support/XSession.h"
 
@@ -23,8 +21,7 @@ private:
             .split(u',', Qt::SkipEmptyParts);
     }
     static QString hex(const QString &id) { return u"0x%1"_s.arg(id.toULongLong(), 0, 16); }
-    // The window manager allows none of `actions` on a window, and Alt+Space, the key of the
-    // window menu, makes nothing appear on it.
+    // None of `actions` is allowed on the window, and Alt+Space (the window menu) shows nothing.
     void held(const QString &id, const QStringList &actions, const char *what)
     {
         const QString allowed = m_x.run(u"xprop"_s, { u"-id"_s, id, u"_NET_WM_ALLOWED_ACTIONS"_s });
@@ -45,7 +42,6 @@ private:
 
 void TestWindowManager::heldByWindowManager()
 {
-    const QPoint LeaveAlternative { 700, 716 }, ConfirmPoint { 700, 552 };
     const QPoint Question1 { 796, 216 }, Question1Face = Question1 - QPoint(10, 10);
     const QColor OpenColour(0, 192, 0);
     const QString BoxTitle = u"^K U J D E S !$"_s;
@@ -64,8 +60,8 @@ void TestWindowManager::heldByWindowManager()
     QVERIFY2(order.indexOf(hex(other)) < order.indexOf(exam), qPrintable(order.join(u' ')));
 
     // The end request: its box stands above the exam and is held the same way.
-    m_x.click(LeaveAlternative);
-    m_x.click(ConfirmPoint);
+    m_x.click({ 700, 716 }); // the leave alternative, then KONFIRMOJ
+    m_x.click({ 700, 552 });
     const QString box = m_x.search(u"--name"_s, BoxTitle, 10000);
     QVERIFY(!box.isEmpty());
     QThread::msleep(300);
@@ -76,9 +72,8 @@ void TestWindowManager::heldByWindowManager()
     m_x.xdotool({ u"windowfocus"_s, u"--sync"_s, box });
     m_x.keys(u"key Escape"_s);
     QVERIFY(XSession::poll([&] { return m_x.search(u"--name"_s, BoxTitle).isEmpty(); }));
-    QVERIFY(m_x.programRunning());
 
-    // An opened question is the running exam's state; another program's window has the keyboard.
+    // An opened question is the exam's state; another program's window has the keyboard.
     m_x.click(Question1);
     QImage e;
     QVERIFY(m_x.shotUntil(&e, [&] { return e.pixelColor(Question1Face) == OpenColour; }));
@@ -90,8 +85,7 @@ void TestWindowManager::heldByWindowManager()
     int status = -2;
     m_x.run(QStringLiteral(PROVIMI_EXE), {}, {}, 5000, &status);
     QCOMPARE(status, 0);
-    QVERIFY2(
-        t.elapsed() < 1000, qPrintable(u"the second start ended after %1 ms"_s.arg(t.elapsed())));
+    QVERIFY(t.elapsed() < 1000);
     // The first goes on as it was, the only exam on the display, in front with the keyboard.
     QVERIFY(m_x.programRunning());
     QCOMPARE(m_x.screenshot().pixelColor(Question1Face), OpenColour);

@@ -33,8 +33,7 @@ QProcessEnvironment XSession::environment() const
     return env;
 }
 
-// Starts a process of the session and waits until `ready` holds; false, with why in *error, when
-// it ends or does not get ready in time.
+// Starts a process and waits until `ready` holds; false and *error when it ends or is late.
 static bool launch(QProcess &p, const QString &program, const QStringList &args,
     const std::function<bool()> &ready, QString *error, int timeoutMs = 10000)
 {
@@ -69,9 +68,8 @@ bool XSession::start(QSize screen, QString *error, bool windowManager)
         return true;
     // Openbox with its default configuration, none of the user's.
     QProcessEnvironment env = environment();
-    m_home.emplace();
-    env.insert(u"HOME"_s, m_home->path());
-    env.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u"config"_s));
+    env.insert(u"HOME"_s, m_home.path());
+    env.insert(u"XDG_CONFIG_HOME"_s, m_home.filePath(u"config"_s));
     m_windowManager.setProcessEnvironment(env);
     return launch(
         m_windowManager, u"openbox"_s, {},
@@ -90,12 +88,9 @@ QString XSession::startProgram(const QString &path, QString *error, const QStrin
 
 QString XSession::search(const QString &how, const QString &what, int timeoutMs)
 {
+    const QStringList args { u"search"_s, u"--onlyvisible"_s, how, what };
     QString id;
-    auto found = [&] {
-        id = xdotool({ u"search"_s, u"--onlyvisible"_s, how, what }, 2000).section(u'\n', 0, 0);
-        return !id.isEmpty();
-    };
-    poll(found, timeoutMs);
+    poll([&] { return !(id = xdotool(args, 2000).section(u'\n', 0, 0)).isEmpty(); }, timeoutMs);
     return id;
 }
 

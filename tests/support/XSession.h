@@ -10,13 +10,11 @@
 
 #include <cstdio>
 #include <initializer_list>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
-// A private X server for a real-window test: Xvfb on a free display, with no window manager or
-// with openbox in its default configuration, ended by the test by process id, the exam program
-// on it, real input through xdotool and screenshots through xgrab.
+// A private Xvfb for a real-window test, bare or with a default openbox, the exam program on it,
+// input through xdotool and screenshots through xgrab.
 class XSession
 {
 public:
@@ -29,8 +27,7 @@ public:
     static bool poll(F condition, int timeoutMs = 10000)
     {
         QElapsedTimer t;
-        t.start();
-        for (; !condition(); QThread::msleep(40))
+        for (t.start(); !condition(); QThread::msleep(40))
             if (t.elapsed() >= timeoutMs)
                 return false;
         return true;
@@ -46,14 +43,12 @@ public:
         return run(u"xdotool"_s, args, {}, timeoutMs);
     }
     void keys(const QString &line) { xdotool(line.split(u' ')); }
-    // Runs an X client on the display to its end; its standard output, and in *status its exit
-    // code, or -1 when it crashed or did not end in time.
+    // Runs an X client to its end: its output; in *status its exit code, -1 if crashed or late.
     QString run(const QString &program, const QStringList &args, const QByteArray &input = {},
         int timeoutMs = 10000, int *status = nullptr);
     // A property of the root window, its value only.
     QString rootProperty(const QString &name);
     QRect geometry(const QString &id);
-    QProcessEnvironment environment() const;
     void click(QPoint p);
     QImage screenshot();
     // Polls fresh screenshots into *shot until `condition` holds.
@@ -70,8 +65,9 @@ public:
     QString programOutput() { return QString::fromLocal8Bit(m_program.readAll()); }
 
 private:
+    QProcessEnvironment environment() const;
     QProcess m_xvfb, m_windowManager, m_program, m_other;
-    std::optional<QTemporaryDir> m_home; // the window manager's, empty
+    QTemporaryDir m_home; // the window manager's, empty
     QString m_display;
 };
 

@@ -1,5 +1,4 @@
-// Writes a PNG of the whole X screen named by DISPLAY: the screenshot tool of the real-window
-// tests, so they need nothing beyond what the build already has.
+// The real-window tests' screenshot tool: a PNG of the whole X screen named by DISPLAY.
 
 #include <QGuiApplication>
 #include <QPixmap>
