@@ -59,7 +59,7 @@ void TestKiosk::session()
     QVERIFY(!box.isEmpty());
     QTest::qWait(300);
     const QImage shot = x.screenshot();
-    shot.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-kujdes.png"));
+    shot.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-end-request.png"));
     const QRect bar(x.geometry(box).topLeft() + QPoint(2, 2), QSize(200, 28)); // 24 at 1.4
     QVERIFY(pixelsOf(shot, bar, QColor(0, 0, 128)) > 2000);
     QVERIFY(pixelsOf(shot, bar, Qt::white) > 20);
