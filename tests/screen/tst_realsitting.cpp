@@ -72,13 +72,7 @@ void TestRealSitting::keyboardSitting()
     // Back to the leave alternative, marked with Space, which moves the focus on to KONFIRMOJ.
     m_x.keys(u"key shift+Tab shift+Tab space"_s);
     QVERIFY(m_x.shotUntil(&m_e, [&] { return m_e.pixelColor(646, 694) == Open; }));
-    // A quick second Space does not answer the box; Escape answers No, Return again, then Yes.
-    m_x.keys(u"key --delay 80 space space"_s);
-    QVERIFY(XSession::poll([&] { return !box().isEmpty(); }));
-    QThread::msleep(700);
-    QVERIFY(!box().isEmpty());
-    m_x.keys(u"key Escape"_s);
-    QVERIFY(XSession::poll([&] { return box().isEmpty(); }));
+    // Return asks to end; Return, once the box has taken keys for half a second, answers Yes.
     m_x.keys(u"key Return"_s);
     QVERIFY(XSession::poll([&] { return !box().isEmpty(); }));
     QThread::msleep(700);

@@ -64,19 +64,17 @@ void TestConfirmation::endRequest()
 
 void TestConfirmation::flight()
 {
-    // Answer button 2 flies onto question button 12 in 199 steps, its font growing towards 14,
-    // the other buttons disabled; confirm and leave, clicked mid-flight, must not take it over.
+    // Answer button 2 flies onto question button 12 in 199 steps, the other buttons disabled;
+    // confirm and leave, clicked mid-flight, must not take it over.
     Sitting t;
     const int i = 12;
     QList<QRect> homes; // the answer buttons' places, to which every flight returns them
     for (int j = 0; j <= 5; ++j)
         homes << t.answerButton(j)->geometry();
     QList<QRect> places; // of answer button 2 at every step of every flight
-    QList<double> fonts;
     bool blocked = true, fromInside = false;
     QObject::connect(&t.exam, &Exam::flightStep, [&](int step) {
         places << t.answerButton(2)->geometry();
-        fonts << t.answerButton(2)->fontSize();
         for (int b = 1; b <= 50; ++b)
             blocked = blocked && !t.question(b)->isEnabled()
                 && (b > 5 || !t.answerButton(b)->isEnabled());
@@ -85,12 +83,10 @@ void TestConfirmation::flight()
     });
     Sitting::click(t.window.CmdKonfirmoj); // nothing open: no flight, no box
     t.mark(i, 2);
-    const double f0 = t.answerButton(2)->fontSize();
     Sitting::click(t.window.CmdKonfirmoj);
     QVERIFY(blocked && fromInside);
     QCOMPARE(places.size(), 199); // one flight, not two
     QCOMPARE(places[99], QRect(439, 420, 305, 40)); // halfway at the middle step
-    QVERIFY(std::abs(fonts[99] - (f0 + 14) / 2) < 1e-4);
     QCOMPARE(places.last(), QRect(825, 313, 36, 33)); // it never quite arrives
     QVERIFY(t.question(i)->text() == u"B"_s && t.s().GermaEZgjedhur == u"B"_s);
     QVERIFY(!t.window.close() && t.window.isVisible()); // the exam runs on
@@ -105,15 +101,6 @@ void TestConfirmation::flight()
     grabToPng(&t.window, u"after-confirm"_s);
     // Raised above everything for its flight.
     QCOMPARE(t.window.children().indexOf(t.answerButton(2)), t.window.children().size() - 1);
-    // Pressed again nothing flies; re-opened, B is marked and flies at once; then D replaces it.
-    Sitting::click(t.window.CmdKonfirmoj);
-    QCOMPARE(places.size(), 199);
-    Sitting::click(t.question(i));
-    Sitting::click(t.window.CmdKonfirmoj);
-    QCOMPARE(places.size(), 2 * 199);
-    t.mark(i, 4);
-    Sitting::click(t.window.CmdKonfirmoj);
-    QCOMPARE(t.question(i)->text(), u"D"_s);
     // No flight with the open question's button hidden.
     t.mark(10, 3);
     t.question(10)->hide();
@@ -125,7 +112,7 @@ void TestConfirmation::flight()
     Sitting::click(t.question(6));
     const auto before = t.view();
     Sitting::click(t.window.CmdKonfirmoj);
-    QCOMPARE(places.size(), 3 * 199);
+    QCOMPARE(places.size(), 199);
     QCOMPARE(t.dialogs.asked,
         QList<AskedBox>({ { u"Arta Hoxha"_s,
             u"JEPNI PERGJIGJEN TUAJ PASTAJ KONFIRMONI, ose ZGJIDHNI PYETJE TJETER"_s,
@@ -165,7 +152,6 @@ void TestConfirmation::sitting()
     QCOMPARE(heard(t.answerButton(1)), QString());
     QCOMPARE(heard(t.answerButton(0)), u"Kërkesë për përfundimin e provimit"_s);
     QCOMPARE(heard(t.window.PicPyG(31)), t.s().Pyetja(31));
-    QVERIFY(heard(t.window.PicPyG(31)).size() > 20);
     Sitting::click(t.question(q31));
     t.mark(k, 3);
     QCOMPARE(heard(t.question(k)), pk + "e hapur");
@@ -207,12 +193,16 @@ void TestConfirmation::sitting()
             QString::number(u), QString::number(t.s().Teza(u)), t.correctLetter(u)));
     QCOMPARE(heard(t.window.LblRezNePerqindje), u"1 nga 99 pikë"_s);
     QVERIFY(t.window.CmdEND->hasFocus());
-    // Activated again: nothing is reset, and the clock stays stopped.
+    // Hidden, resized and activated again: the listing stands, nothing is reset, and the clock
+    // stays stopped.
+    const QImage closed = grabWindow(&t.window);
     t.window.hide();
+    t.window.resize(t.window.size() + QSize(1, 1));
     t.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
-    QEvent activation(QEvent::WindowActivate);
-    QApplication::sendEvent(&t.window, &activation);
+    t.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    const QRect listing(0, 130, 600, 560);
+    QCOMPARE(grabWindow(&t.window).copy(listing), closed.copy(listing));
     QVERIFY(t.clock() == u"0:00"_s && !t.window.Timer1->isActive());
     QVERIFY(t.window.LblNjoftim->isHidden() && t.s().ProvimiPerfundoi == FlagYes);
 }
