@@ -101,15 +101,21 @@ void TestConfirmation::flight()
     grabToPng(&t.window, u"after-confirm"_s);
     // Raised above everything for its flight.
     QCOMPARE(t.window.children().indexOf(t.answerButton(2)), t.window.children().size() - 1);
+    // Re-opened, its confirmed letter is marked again.
+    Sitting::click(t.question(i));
+    QCOMPARE(t.answerButton(2)->backColor(), Marked);
     // No flight with the open question's button hidden.
     t.mark(10, 3);
     t.question(10)->hide();
     Sitting::click(t.window.CmdKonfirmoj);
     QCOMPARE(t.question(10)->text(), u"10"_s);
     QVERIFY(t.dialogs.asked.isEmpty());
-    // With nothing marked, a warning titled with the candidate's name, and nothing else.
+    // Opening a question unmarks the leave alternative; with nothing marked, a warning titled
+    // with the candidate's name, and nothing else.
     t.window.LblEmriMbiemri->setCaption(u"Arta Hoxha"_s);
+    Sitting::click(t.answerButton(0));
     Sitting::click(t.question(6));
+    QCOMPARE(t.answerButton(0)->backColor(), QColor(Qt::white));
     const auto before = t.view();
     Sitting::click(t.window.CmdKonfirmoj);
     QCOMPARE(places.size(), 199);
