@@ -1,13 +1,18 @@
-// A sitting on the live window: start-up, opening questions, marking answers, and the closed
-// exam's screen.
+// A sitting on the live window: start-up, opening questions and marking answers, confirming
+// them (the flight and events in it, the end request), what a screen reader hears, and the
+// closed exam's screen.
 
 #include "base/Units.h"
+#include "exam/Texts.h"
 #include "exam/handlers/ExamSession.h"
 #include "support/Sitting.h"
 
+#include <QAccessible>
 #include <QLocale>
 #include <QTest>
 #include <QTime>
+
+using namespace Qt::StringLiterals;
 
 class TestSitting final : public QObject
 {
@@ -17,6 +22,9 @@ private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void startUp();
     void openingAndMarking();
+    void endRequest();
+    void flight();
+    void wholeSitting();
     void closingScreen();
     void drawnAtScreenResolution();
 };
@@ -26,13 +34,15 @@ const QColor Open(0, 192, 0), Read(255, 255, 0), Unread(255, 128, 128), White(Qt
 // The colours of questions worth 1, 2 and 3 points.
 const QColor PointColour[]
     = { Qt::black, QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 255) };
+const AskedBox EndBox { u"K U J D E S !"_s, u"DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?"_s,
+    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, false, {} };
 } // namespace
 
 void TestSitting::startUp()
 {
     // Each button shows its position, framed 5 pixels outside, 2 wide, in its question's colour.
     Sitting t;
-    const QImage img = grabToPng(&t.window, QStringLiteral("after-start"));
+    const QImage img = grabToPng(&t.window, u"after-start"_s);
     for (int i = 1; i <= 50; ++i) {
         FlatButton *b = t.question(i);
         QVERIFY(b->text() == QString::number(i) && b->backColor() == Unread && !b->isHidden());
@@ -54,8 +64,8 @@ void TestSitting::startUp()
         QCOMPARE(img.pixelColor(675 + 48, y1 + 43), QColor(Qt::black));
         const QRect inside(677, y1 + 2, 44, 39); // clear of the grid's frames
         QVERIFY(img.copy(inside)
-            == Sitting::printedAlone(inside, { 676.8, y1 + 10.0 }, 12,
-                { QStringLiteral("%1 pikë").arg(k) }, PointColour[k]));
+            == Sitting::printedAlone(
+                inside, { 676.8, y1 + 10.0 }, 12, { u"%1 pikë"_s.arg(k) }, PointColour[k]));
     }
     // The photo, and 10 below it the name, as wide as one grid row; blank answers.
     QCOMPARE(t.window.ImgFoto->geometry(), QRect(850, 10, 93, 131));
@@ -89,8 +99,8 @@ void TestSitting::openingAndMarking()
     QCOMPARE(t.window.LblNjoftim->foreColor(), White);
     QCOMPARE(shown(), QList<bool>({ true, false, false }));
     QCOMPARE(t.window.LblNjoftim->caption(), t.s().Pyetja(31));
-    grabToPng(&t.window, QStringLiteral("question-31"));
-    QTRY_COMPARE_WITH_TIMEOUT(t.clock(), QStringLiteral("59:59"), 2500);
+    grabToPng(&t.window, u"question-31"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(t.clock(), u"59:59"_s, 2500);
     // A later click does not restart the countdown's second.
     QTest::qWait(50);
     const int later = t.window.Timer1->remainingTime();
@@ -123,17 +133,204 @@ void TestSitting::openingAndMarking()
     QVERIFY(t.answerButton(5)->isHidden() && t.window.LblGermaEAlt(5)->isHidden());
     QVERIFY(!t.answerButton(0)->isHidden() && t.window.LblGermaEAlt(0)->isHidden());
     QVERIFY(!t.window.CmdKonfirmoj->isHidden() && t.window.LblZgjidhniPyTj->isHidden());
-    // Marking moves the one green mark (the letter recorded: tst_confirmation).
+    // Marking moves the one green mark (the letter recorded: flight).
     Sitting::click(t.answerButton(2));
     Sitting::click(t.answerButton(4));
     for (int j = 0; j <= 5; ++j)
         QCOMPARE(t.answerButton(j)->backColor(), j == 4 ? Open : White);
 }
 
+void TestSitting::endRequest()
+{
+    // Before any question is opened: No changes nothing; time running out under the box, the Yes
+    // that follows must not close the exam a second time. The real box: Po and Jo, no icon.
+    Sitting t;
+    RealBoxAnswer answer(QMessageBox::No);
+    QCOMPARE(RealDialogs().ask(&t.window, Texts::CautionTitle, Texts::EndQuestion, EndBox.buttons,
+                 EndBox.defaultButton),
+        QMessageBox::No);
+    QVERIFY2(answer.asked && !answer.forced, "no message box opened, or it took no key");
+    QCOMPARE(answer.asked->captions, QStringList({ "Po", "Jo" }));
+    answer.asked->captions.clear();
+    QCOMPARE(*answer.asked, EndBox);
+    Sitting::click(t.answerButton(0));
+    t.dialogs.answers = { QMessageBox::No };
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(t.dialogs.asked, QList<AskedBox>({ EndBox }));
+    QVERIFY(!t.exam.isClosed() && !t.window.Timer1->isActive());
+    QCOMPARE(t.s().GermaEZgjedhur, u"0"_s);
+    QCOMPARE(t.answerButton(0)->backColor(), Open);
+    t.setClock(u"0:"_s, u"01"_s);
+    QPoint place;
+    t.dialogs.during = [&] {
+        t.exam.Timer1_Timer();
+        t.exam.Timer1_Timer();
+        place = t.question(1)->pos();
+    };
+    t.dialogs.answers = { QMessageBox::Yes };
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(t.dialogs.asked.size(), 2);
+    const QString fault = t.closingFault(u"0%"_s, u"closing-by-request"_s);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    QCOMPARE(t.question(1)->pos(), place);
+    QCOMPARE(t.clock(), u"0:00"_s);
+}
+
+void TestSitting::flight()
+{
+    // Answer button 2 flies onto question button 12 in 199 steps, the other buttons disabled;
+    // confirm and leave, clicked mid-flight, must not take it over.
+    Sitting t;
+    const int i = 12;
+    QList<QRect> homes; // the answer buttons' places, to which every flight returns them
+    for (int j = 0; j <= 5; ++j)
+        homes << t.answerButton(j)->geometry();
+    QList<QRect> places; // of answer button 2 at every step of every flight
+    bool blocked = true, fromInside = false;
+    QObject::connect(&t.exam, &Exam::flightStep, [&](int step) {
+        places << t.answerButton(2)->geometry();
+        for (int b = 1; b <= 50; ++b)
+            blocked = blocked && !t.question(b)->isEnabled()
+                && (b > 5 || !t.answerButton(b)->isEnabled());
+        if (step == 50)
+            fromInside = Sitting::click(t.window.CmdKonfirmoj) && Sitting::click(t.answerButton(0));
+    });
+    Sitting::click(t.window.CmdKonfirmoj); // nothing open: no flight, no box
+    t.mark(i, 2);
+    Sitting::click(t.window.CmdKonfirmoj);
+    QVERIFY(blocked && fromInside);
+    QCOMPARE(places.size(), 199); // one flight, not two
+    QCOMPARE(places[99], QRect(439, 420, 305, 40)); // halfway at the middle step
+    QCOMPARE(places.last(), QRect(825, 313, 36, 33)); // it never quite arrives
+    QVERIFY(t.question(i)->text() == u"B"_s && t.s().GermaEZgjedhur == u"B"_s);
+    QVERIFY(!t.window.close() && t.window.isVisible()); // the exam runs on
+    for (int j = 0; j <= 5; ++j) { // back in place, blank and usable
+        QCOMPARE(t.answerButton(j)->geometry(), homes[j]);
+        QVERIFY(t.answerButton(j)->isEnabled() && (j == 0 || t.answerButton(j)->text().isEmpty()));
+    }
+    QVERIFY(t.answerButton(2)->backColor() == Open && !t.answerButton(2)->isHidden());
+    QVERIFY(!t.window.LblZgjidhniPyTj->isHidden() && t.window.LblNjoftim->isHidden());
+    QVERIFY(t.s().PyetjaEHapur == 0 && t.question(i)->backColor() == Open);
+    QVERIFY(t.question(i)->isEnabled() && !t.exam.isInFlight());
+    grabToPng(&t.window, u"after-confirm"_s);
+    // Raised above everything for its flight.
+    QCOMPARE(t.window.children().indexOf(t.answerButton(2)), t.window.children().size() - 1);
+    // Re-opened, its confirmed letter is marked again.
+    Sitting::click(t.question(i));
+    QCOMPARE(t.answerButton(2)->backColor(), Open);
+    // No flight with the open question's button hidden.
+    t.mark(10, 3);
+    t.question(10)->hide();
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(t.question(10)->text(), u"10"_s);
+    QVERIFY(t.dialogs.asked.isEmpty());
+    // Opening a question unmarks the leave alternative; with nothing marked, a warning titled
+    // with the candidate's name, and nothing else.
+    t.window.LblEmriMbiemri->setCaption(u"Arta Hoxha"_s);
+    Sitting::click(t.answerButton(0));
+    Sitting::click(t.question(6));
+    QCOMPARE(t.answerButton(0)->backColor(), QColor(Qt::white));
+    const auto before = t.view();
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(places.size(), 199);
+    QCOMPARE(t.dialogs.asked,
+        QList<AskedBox>({ { u"Arta Hoxha"_s,
+            u"JEPNI PERGJIGJEN TUAJ PASTAJ KONFIRMONI, ose ZGJIDHNI PYETJE TJETER"_s,
+            QMessageBox::Ok, QMessageBox::Ok, false, {} } }));
+    QCOMPARE(t.s().PyetjaEHapur, 6);
+    QCOMPARE(t.view(), before);
+}
+
+void TestSitting::wholeSitting()
+{
+    // One sitting to its end: what a screen reader hears; time running out in a flight, whose
+    // answer is still recorded and scored; a later activation resets nothing.
+    Sitting t;
+    auto heard = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    QVERIFY(t.exam.isActivated());
+    QCOMPARE(t.clock(), u"60:00"_s);
+    QVERIFY(!t.window.LblNjoftim->isHidden() && !t.window.LblNjoftim->hasBorder());
+    // The rules word for word, paragraph by paragraph: a typo anywhere shows.
+    QCOMPARE(t.window.LblNjoftim->caption().split(u"\r\r"_s),
+        QStringList({ u"Zgjidhni pyetjen duke klikuar mbi numrin përkatës. Lexojeni me kujdes atë "
+                      "dhe klikoni alternativën që mendoni se është përgjigja e saktë. Përgjigja "
+                      "konsiderohet e dhënë vetëm pasi të klikoni edhe mbi butonin KONFIRMOJ."_s,
+            u"Çdo pyetje mund ta riktheni për shqyrtim dhe të jepni, po të doni, një përgjigje "
+            "tjetër. Përgjigje definitive konsiderohet përgjigja e fundit."_s,
+            u"Pyetjet janë zgjedhur në mënyrë të rastësishme nga kompjuteri dhe janë të njëjta "
+            "për të gjithë pjesëmarrësit, por renditja e tyre është e ndryshme."_s,
+            u"Provimi zgjat 60 minuta duke filluar nga momenti që njofton administratori. "_s,
+            u"Në se deklaroni përfundimin e provimit dhe e KONFIRMONI atë, ju nuk mund të "
+            "riktheheni për të vazhduar edhe pse koha mund të mos ketë skaduar."_s,
+            QString(38, u' ') + u"J U   U R O J M E   S U K S E S ! "_s }));
+    grabToPng(&t.window, u"notice"_s);
+    const int k = t.positionOf(1), q31 = t.positionOf(31); // question 1: 1 point, right answer A
+    const QString pk = u"Pyetja %1, 1 pikë, "_s.arg(k);
+    QCOMPARE(heard(t.question(k)), pk + "e pahapur");
+    QCOMPARE(heard(t.answerButton(1)), QString());
+    QCOMPARE(heard(t.answerButton(0)), u"Kërkesë për përfundimin e provimit"_s);
+    QCOMPARE(heard(t.window.PicPyG(31)), t.s().Pyetja(31));
+    Sitting::click(t.question(q31));
+    t.mark(k, 3);
+    QCOMPARE(heard(t.question(k)), pk + "e hapur");
+    QVERIFY(heard(t.question(q31)).endsWith(u", e lexuar"_s));
+    QCOMPARE(heard(t.answerButton(3)), u"Alternativa C, e zgjedhur"_s);
+    QCOMPARE(heard(t.answerButton(2)), u"Alternativa B"_s);
+    // The name stays the caption.
+    QCOMPARE(QAccessible::queryAccessibleInterface(t.question(k))->text(QAccessible::Name),
+        QString::number(k));
+
+    const QString wrong = t.wrongLetter(q31);
+    t.mark(q31, wrong[0].unicode() - 'A' + 1);
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(heard(t.question(q31)),
+        u"Pyetja %1, %2 pikë, e lexuar, përgjigja %3"_s.arg(
+            QString::number(q31), QString::number(t.s().PikePozitive(31)), wrong));
+    QVERIFY(t.question(q31)->hasFocus());
+    t.mark(k, 1);
+    t.setClock(u"0:"_s, u"00"_s);
+    int steps = 0;
+    QObject::connect(&t.exam, &Exam::flightStep, [&](int) {
+        if (++steps == 20)
+            t.exam.Timer1_Timer();
+    });
+    Sitting::click(t.window.CmdKonfirmoj);
+    QVERIFY(steps < 199);
+    QVERIFY(t.s().PergjigjetEDhena(k) == u"A"_s && t.s().PiketEGrumbulluara == 1.0);
+    const QString fault = t.closingFault(u"1.01%"_s, u"closing-during-flight"_s);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    for (int b = 1; b <= 50; ++b)
+        QVERIFY(t.question(b)->isEnabled());
+    QCOMPARE(heard(t.question(k)), u"Pyetja %1 (P 1): përgjigja A, e sakta A, 1 pikë"_s.arg(k));
+    QCOMPARE(heard(t.question(q31)),
+        u"Pyetja %1 (P 31): përgjigja %2, e sakta %3"_s.arg(
+            QString::number(q31), wrong, t.correctLetter(q31)));
+    const int u = k != 1 && q31 != 1 ? 1 : k != 2 && q31 != 2 ? 2 : 3; // unanswered
+    QCOMPARE(heard(t.question(u)),
+        u"Pyetja %1 (P %2): pa përgjigje, e sakta %3"_s.arg(
+            QString::number(u), QString::number(t.s().Teza(u)), t.correctLetter(u)));
+    QCOMPARE(heard(t.window.LblRezNePerqindje), u"1 nga 99 pikë"_s);
+    QVERIFY(t.window.CmdEND->hasFocus());
+    // Hidden, resized and activated again: the listing stands, nothing is reset, and the clock
+    // stays stopped.
+    const QImage closed = grabWindow(&t.window);
+    t.window.hide();
+    t.window.resize(t.window.size() + QSize(1, 1));
+    t.window.show();
+    t.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    const QRect listing(0, 130, 600, 560);
+    QCOMPARE(grabWindow(&t.window).copy(listing), closed.copy(listing));
+    QVERIFY(t.clock() == u"0:00"_s && !t.window.Timer1->isActive());
+    QVERIFY(t.window.LblNjoftim->isHidden() && t.s().ProvimiPerfundoi == FlagYes);
+}
+
 void TestSitting::closingScreen()
 {
-    // Questions 1 and 2 answered right, 30 wrong, the rest unanswered. (Closing with nothing
-    // answered: tst_confirmation.)
+    // Questions 1 and 2 answered right, 30 wrong, the rest unanswered (nothing answered:
+    // endRequest).
     const QList<int> correct { 1, 2 }, wrong { 30 };
     Sitting t;
     for (int q : correct)
@@ -144,9 +341,8 @@ void TestSitting::closingScreen()
     const int open = t.positionOf(31);
     Sitting::click(t.question(open));
     t.close();
-    const QString percentage
-        = QStringLiteral("3.03%").replace(u'.', QLocale::system().decimalPoint());
-    const QString fault = t.closingFault(percentage, QStringLiteral("closing"));
+    const QString percentage = u"3.03%"_s.replace(u'.', QLocale::system().decimalPoint());
+    const QString fault = t.closingFault(percentage, u"closing"_s);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QVERIFY(
         t.question(open)->backColor() == Read && t.question(open % 50 + 1)->backColor() == Unread);
@@ -185,7 +381,7 @@ void TestSitting::drawnAtScreenResolution()
     QVERIFY(QTest::qWaitForWindowExposed(&t.window));
     t.close();
     const int d = qRound(t.window.devicePixelRatio());
-    const QImage img = grabToPng(&t.window, QStringLiteral("closing-scale-%1").arg(d));
+    const QImage img = grabToPng(&t.window, u"closing-scale-%1"_s.arg(d));
     QCOMPARE(img.size(), d * QSize(1280, 1024));
     // The result's heading: exact colours at one to one; at 2 smoothed glyphs, not 2 x 2 blocks.
     const QRgb black = qRgb(0, 0, 0);
@@ -197,7 +393,7 @@ void TestSitting::drawnAtScreenResolution()
             unevenBlocks += d > 1 && (img.pixel(x + 1, y + 1) != c || img.pixel(x + 1, y) != c);
         }
     QVERIFY2(d == 1 ? partly == 0 : partly > 50 && unevenBlocks > 50,
-        qPrintable(QStringLiteral("%1 smoothed, %2 uneven").arg(partly).arg(unevenBlocks)));
+        qPrintable(u"%1 smoothed, %2 uneven"_s.arg(partly).arg(unevenBlocks)));
     // Left of question button 1 (moved at closing): its 2-pixel frame, 8 black pixels.
     const QPoint b = d * (t.question(1)->pos() + QPoint(0, 16));
     const QRgb frame = img.pixel(b.x() - 10 * d, b.y());
