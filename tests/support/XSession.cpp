@@ -1,7 +1,5 @@
 #include "support/XSession.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QStandardPaths>
 
 #include <functional>
@@ -37,33 +35,32 @@ QProcessEnvironment XSession::environment() const
 static bool launch(QProcess &p, const QString &program, const QStringList &args,
     const std::function<bool()> &ready, QString *error, int timeoutMs = 10000)
 {
-    p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
     auto ended = [&] { return p.state() == QProcess::NotRunning; };
     if (XSession::poll([&] { return ended() || ready(); }, timeoutMs) && !ended())
         return true;
     *error = program + u" did not take the display: "_s + p.errorString()
-        + QString::fromLocal8Bit(p.readAll());
+        + QString::fromLocal8Bit(p.readAllStandardError());
     return false;
 }
 
 bool XSession::start(QSize screen, QString *error, bool windowManager)
 {
-    // A display number nobody uses: no socket and no lock file.
-    int n = 90 + static_cast<int>(QCoreApplication::applicationPid() % 100);
-    for (int tries = 0; tries < 200; ++tries, ++n)
-        if (!QFile::exists(u"/tmp/.X11-unix/X%1"_s.arg(n))
-            && !QFile::exists(u"/tmp/.X%1-lock"_s.arg(n)))
-            break;
-    m_display = u":%1"_s.arg(n);
-    // -noreset: what a test sets on the server outlives the X client that set it.
+    // Xvfb takes a free display and writes its number once it accepts connections; -noreset:
+    // what a test sets on the server outlives the X client that set it.
+    QByteArray number;
     if (!launch(
             m_xvfb, u"Xvfb"_s,
-            { m_display, u"-screen"_s, u"0"_s,
+            { u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s,
                 u"%1x%2x24"_s.arg(screen.width()).arg(screen.height()), u"-nolisten"_s, u"tcp"_s,
                 u"-dpi"_s, u"96"_s, u"-noreset"_s },
-            [&] { return xdotool({ u"getmouselocation"_s }, 2000).contains(u"x:"); }, error))
+            [&] {
+                m_xvfb.waitForReadyRead(40);
+                return (number += m_xvfb.readAllStandardOutput()).endsWith('\n');
+            },
+            error))
         return false;
+    m_display = u':' + QString::fromLatin1(number.trimmed());
     if (!windowManager)
         return true;
     // Openbox with its default configuration, none of the user's.

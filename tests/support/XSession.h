@@ -62,7 +62,7 @@ public:
     // Waits for the program to end; its exit code, or -1 when it did not end in time.
     int waitForExit(int timeoutMs);
     bool programRunning() const { return m_program.state() != QProcess::NotRunning; }
-    QString programOutput() { return QString::fromLocal8Bit(m_program.readAll()); }
+    QString programOutput() { return QString::fromLocal8Bit(m_program.readAllStandardError()); }
 
 private:
     QProcessEnvironment environment() const;
