@@ -11,7 +11,6 @@
 #include <QSet>
 #include <QTest>
 
-#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -22,7 +21,7 @@ class TestRules final : public QObject
 private slots:
     void numberTexts();
     void clockStep();
-    void paperIsUniformPermutation();
+    void paperIsPermutation();
     void percentage();
     void pointsAndListing();
 };
@@ -51,8 +50,7 @@ void TestRules::numberTexts()
 
 void TestRules::clockStep()
 {
-    // One second down: unpadded minutes and two-digit seconds; at 0:00 time is up and the
-    // labels stay.
+    // One second down: unpadded minutes, two-digit seconds; at 0:00 time is up, the labels stay.
     const std::tuple<const char *, const char *, bool> steps[]
         = { { "60:00", "59:59", false }, { "59:10", "59:09", false }, { "10:00", "9:59", false },
               { "1:00", "0:59", false }, { "0:01", "0:00", false }, { "0:00", "0:00", true } };
@@ -64,13 +62,11 @@ void TestRules::clockStep()
     }
 }
 
-void TestRules::paperIsUniformPermutation()
+void TestRules::paperIsPermutation()
 {
-    // Every seed draws a permutation of the 50 questions, all marked as placed; where question 1
-    // lands passes a chi-square test (49 degrees of freedom, 0.1% critical value 85.35).
-    constexpr int Trials = 5000;
-    std::array<int, 51> places {};
-    for (int i = 0; i < Trials; ++i) {
+    // Every seed draws a permutation of the 50 questions, all marked as placed (that seeds draw
+    // different papers: tst_sitting).
+    for (int i = 0; i < 5000; ++i) {
         ExamState s;
         RandomGenerator g(static_cast<float>(i) * 17.3f);
         drawPaper(s, g);
@@ -78,14 +74,9 @@ void TestRules::paperIsUniformPermutation()
         for (int k = 1; k <= 50; ++k) {
             QVERIFY(s.Teza(k) >= 1 && s.Teza(k) <= 50 && s.EZgjedhur(k) == FlagYes);
             seen.insert(s.Teza(k));
-            places[static_cast<std::size_t>(k)] += s.Teza(k) == 1;
         }
         QVERIFY(seen.size() == 50 && s.Teza(0) == 0);
     }
-    double chi2 = 0;
-    for (int k = 1; k <= 50; ++k)
-        chi2 += std::pow(places[static_cast<std::size_t>(k)] - Trials / 50.0, 2) / (Trials / 50.0);
-    QVERIFY2(chi2 < 85.35, qPrintable(QStringLiteral("chi-square %1").arg(chi2)));
 }
 
 void TestRules::percentage()

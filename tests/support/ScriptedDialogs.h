@@ -22,8 +22,7 @@ struct AskedBox
     bool operator==(const AskedBox &) const = default;
 };
 
-// Records each box and answers the next scripted answer, or its default; `during` runs while
-// the box is "open".
+// Records each box and answers the next scripted answer, or its default; runs `during` inside.
 class ScriptedDialogs final : public Dialogs
 {
 public:

@@ -2,15 +2,18 @@
 
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <functional>
 
-QString XSession::whyUnavailable(std::initializer_list<const char *> tools)
+bool XSession::available(std::initializer_list<const char *> tools)
 {
     for (const char *tool : tools)
-        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-            return u"%1 is not installed (scripts/install-deps.sh installs it)"_s.arg(
-                QLatin1String(tool));
-    return {};
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
+            std::printf(
+                "SKIPPED: %s is not installed (scripts/install-deps.sh installs it)\n", tool);
+            return false;
+        }
+    return true;
 }
 
 XSession::~XSession()

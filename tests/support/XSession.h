@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <cstdio>
 #include <initializer_list>
 
 using namespace Qt::StringLiterals;
@@ -20,8 +19,8 @@ class XSession
 public:
     ~XSession();
 
-    // Which of `tools` is missing here, or empty when none is.
-    static QString whyUnavailable(std::initializer_list<const char *> tools);
+    // Whether all of `tools` are installed; if not, says which is missing.
+    static bool available(std::initializer_list<const char *> tools);
     // Polls `condition` until it holds; false when `timeoutMs` passed first.
     template<typename F>
     static bool poll(F condition, int timeoutMs = 10000)
@@ -72,14 +71,11 @@ private:
 };
 
 // The main of a real-window test, which skips (77) where Xvfb, xdotool or `tools` are missing.
-#define XSESSION_TEST_MAIN(TestClass, what, ...)                                                   \
+#define XSESSION_TEST_MAIN(TestClass, ...)                                                         \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        if (const QString why = XSession::whyUnavailable({ "Xvfb", "xdotool", __VA_ARGS__ });      \
-            !why.isEmpty()) {                                                                      \
-            std::printf("SKIPPED: %s needs an X server: %s\n", what, qPrintable(why));             \
+        if (!XSession::available({ "Xvfb", "xdotool", __VA_ARGS__ }))                              \
             return 77;                                                                             \
-        }                                                                                          \
         QCoreApplication app(argc, argv);                                                          \
         TestClass t;                                                                               \
         return QTest::qExec(&t, argc, argv);                                                       \
