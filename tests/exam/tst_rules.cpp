@@ -112,7 +112,8 @@ void TestRules::pointsAndListing()
     }
     QVERIFY(right && wrong && lower);
     std::map<int, QString> answers { { right, s.PergjigjaESakte(s.Teza(right)) },
-        { wrong, s.PergjigjaESakte(s.Teza(wrong)) == "A" ? "B" : "A" }, { lower, "a" } };
+        { wrong, s.PergjigjaESakte(s.Teza(wrong)) == "A" ? "B" : "A" },
+        { lower, s.PergjigjaESakte(s.Teza(lower)).toLower() } };
     const Scoring v = computeScoring(
         s, [&](int k) { return answers.count(k) ? answers[k] : QString::number(k); });
     QCOMPARE(v.PiketEGrumbulluara, 2.0);
