@@ -264,7 +264,6 @@ void TestSitting::wholeSitting()
             u"Në se deklaroni përfundimin e provimit dhe e KONFIRMONI atë, ju nuk mund të "
             "riktheheni për të vazhduar edhe pse koha mund të mos ketë skaduar."_s,
             QString(38, u' ') + u"J U   U R O J M E   S U K S E S ! "_s }));
-    grabToPng(&t.window, u"notice"_s);
     const int k = t.positionOf(1), q31 = t.positionOf(31); // question 1: 1 point, right answer A
     const QString pk = u"Pyetja %1, 1 pikë, "_s.arg(k);
     QCOMPARE(heard(t.question(k)), pk + "e pahapur");

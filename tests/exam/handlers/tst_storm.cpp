@@ -109,7 +109,7 @@ void TestStorm::storm()
         if (seed % 3 == 0) // short sittings, so that time runs out in flights and under boxes
             t.setClock(u"0:"_s, QString::asprintf("%02d", 5 + st.rng.bounded(60)));
         QObject::connect(&t.exam, &Exam::flightStep, [&](int step) {
-            // What flies is the letter of the alternative marked, never the leave alternative.
+            // The letter that must land: the marked alternative's (the leave one has none).
             const ExamState &s = t.exam.state();
             if (step == 1) {
                 ++flights;
