@@ -1,5 +1,7 @@
 #include "bankpanel/BankPanel.h"
 
+#include "base/Units.h"
+#include "store/BankRecord.h"
 #include "ui_AllFieldsFrame.h"
 #include "ui_BankPanel.h"
 
@@ -8,47 +10,45 @@
 #include <QSqlTableModel>
 #include <QTextDocument>
 
-#include <cmath>
+#include <cstring>
 #include <iterator>
 
 namespace {
 
-// The record of the question bank, every column once in its table's order, with the monitor's
-// control that shows it, the property of that control the cursor reads and writes, and what
-// the control shows while no record is loaded.
-struct Column
+// Which control of the monitor shows each column of the record, the property of that control
+// the cursor reads and writes, and what the control shows while no record is loaded.
+struct Binding
 {
-    const char *name;
-    const char *type;
+    const char *column;
     const char *control;
     const char *property;
     const char *placeholder;
 };
 
-constexpr Column Record[] = {
-    { "NumerIDiPyetjes", "INTEGER PRIMARY KEY", "LblNumerIDiPyetjes", "text", "600" },
-    { "FashikulliGrupPyetjesh", "TEXT", "TxtKapitulliNeDB", "plainText", "Emertim Kapitulli\r\n" },
-    { "NrIPyetjesNeFashikull", "INTEGER", "TxtNrPyNeKap", "text", "888" },
-    { "Veshtiresia", "TEXT", "LbLVeshtiresiaNeDB", "text", "U" },
-    { "PergjigjaESakte", "TEXT", "LblPergjESakteNeDB", "text", "A" },
-    { "PikePozitive", "INTEGER", "TxtPikePozitiveNeDB", "text", "0" },
-    { "PikeNegative", "INTEGER", "TxtPikeNegativeNeDB", "text", "0" },
-    { "StrukturaEPyetjes", "TEXT", "LblStrukturaEPyetjesNeDB", "text", "GTGTTG" },
-    { "ImazhTekstIPyetes", "TEXT", "TxtPyetjaTneDB", "plainText", "Text Pyetja\r\n" },
-    { "ImazhGrafikIPyetes", "BLOB", "PicPyetjaGneDB", "imageData", "" },
-    { "AlternativaATekst", "TEXT", "TxtAltTneDB(1)", "plainText", "Text Alt A" },
-    { "AlternativaBTekst", "TEXT", "TxtAltTneDB(2)", "plainText", "Text Alt B" },
-    { "AlternativaCTekst", "TEXT", "TxtAltTneDB(3)", "plainText", "Text Alt C" },
-    { "AlternativaDTekst", "TEXT", "TxtAltTneDB(4)", "plainText", "Text Alt D\r\n" },
-    { "AlternativaETekst", "TEXT", "TxtAltTneDB(5)", "plainText", "Text Alt E\r\n" },
-    { "AlternativaAGrafik", "BLOB", "PicAltGneDB(1)", "imageData", "" },
-    { "AlternativaBGrafik", "BLOB", "PicAltGneDB(2)", "imageData", "" },
-    { "AlternativaCGrafik", "BLOB", "PicAltGneDB(3)", "imageData", "" },
-    { "AlternativaDGrafik", "BLOB", "PicAltGneDB(4)", "imageData", "" },
-    { "AlternativaEGrafik", "BLOB", "PicAltGneDB(5)", "imageData", "" },
-    { "FondSizeP", "INTEGER", "LblFondSizePyetjaNeDB", "text", "12" },
-    { "FondSizeAlt", "INTEGER", "LblFondSizeAlternativatNeDB", "text", "12" },
-    { "Koduar", "TEXT", "LblKoduar", "text", "K" },
+constexpr Binding Bindings[] = {
+    { "NumerIDiPyetjes", "LblNumerIDiPyetjes", "text", "600" },
+    { "FashikulliGrupPyetjesh", "TxtKapitulliNeDB", "plainText", "Emertim Kapitulli\r\n" },
+    { "NrIPyetjesNeFashikull", "TxtNrPyNeKap", "text", "888" },
+    { "Veshtiresia", "LbLVeshtiresiaNeDB", "text", "U" },
+    { "PergjigjaESakte", "LblPergjESakteNeDB", "text", "A" },
+    { "PikePozitive", "TxtPikePozitiveNeDB", "text", "0" },
+    { "PikeNegative", "TxtPikeNegativeNeDB", "text", "0" },
+    { "StrukturaEPyetjes", "LblStrukturaEPyetjesNeDB", "text", "GTGTTG" },
+    { "ImazhTekstIPyetes", "TxtPyetjaTneDB", "plainText", "Text Pyetja\r\n" },
+    { "ImazhGrafikIPyetes", "PicPyetjaGneDB", "imageData", "" },
+    { "AlternativaATekst", "TxtAltTneDB(1)", "plainText", "Text Alt A" },
+    { "AlternativaBTekst", "TxtAltTneDB(2)", "plainText", "Text Alt B" },
+    { "AlternativaCTekst", "TxtAltTneDB(3)", "plainText", "Text Alt C" },
+    { "AlternativaDTekst", "TxtAltTneDB(4)", "plainText", "Text Alt D\r\n" },
+    { "AlternativaETekst", "TxtAltTneDB(5)", "plainText", "Text Alt E\r\n" },
+    { "AlternativaAGrafik", "PicAltGneDB(1)", "imageData", "" },
+    { "AlternativaBGrafik", "PicAltGneDB(2)", "imageData", "" },
+    { "AlternativaCGrafik", "PicAltGneDB(3)", "imageData", "" },
+    { "AlternativaDGrafik", "PicAltGneDB(4)", "imageData", "" },
+    { "AlternativaEGrafik", "PicAltGneDB(5)", "imageData", "" },
+    { "FondSizeP", "LblFondSizePyetjaNeDB", "text", "12" },
+    { "FondSizeAlt", "LblFondSizeAlternativatNeDB", "text", "12" },
+    { "Koduar", "LblKoduar", "text", "K" },
 };
 
 // A form's font holds whole points only, so a control of the monitor carries its design size
@@ -61,22 +61,12 @@ void applyFontPoints(QWidget *frame)
         if (!points.isValid())
             continue;
         QFont f = w->font();
-        f.setPixelSize(static_cast<int>(std::floor(points.toDouble() * 4 / 3 + 0.5)));
+        f.setPixelSize(Units::pointsToPixels(points.toDouble()));
         w->setFont(f);
     }
 }
 
 } // namespace
-
-const QString BankPanel::Table = QStringLiteral("FondPyetjesh");
-
-QString BankPanel::tableDefinition()
-{
-    QStringList columns;
-    for (const Column &c : Record)
-        columns << QStringLiteral("%1 %2").arg(QLatin1String(c.name), QLatin1String(c.type));
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(Table, columns.join(QStringLiteral(", ")));
-}
 
 BankPanel::BankPanel(
     QGroupBox *frmMonitorAllDBFields, QGroupBox *frmAllFieldsFondiNeFokus, QObject *parent)
@@ -89,15 +79,21 @@ BankPanel::BankPanel(
     applyFontPoints(frmMonitorAllDBFields);
     // A plain text box has no alignment of its own; its document has.
     monitor.TxtKapitulliNeDB->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
-    monitor.FondiIPyetjeve->setProperty("recordSource", Table);
+    monitor.FondiIPyetjeve->setProperty("recordSource", BankRecord::Table);
 
-    m_boundControls.reserve(std::size(Record));
-    for (const Column &c : Record) {
+    // Every column of the record, in its order, is shown by exactly one control.
+    static_assert(std::size(Bindings) == 23);
+    m_boundControls.reserve(std::size(Bindings));
+    const auto columns = BankRecord::columns();
+    for (std::size_t i = 0; i < std::size(Bindings); ++i) {
+        const Binding &b = Bindings[i];
+        if (i >= columns.size() || std::strcmp(columns[i].name, b.column) != 0)
+            qFatal("The bank panel binds %s where the record has another column", b.column);
         auto *w = frmMonitorAllDBFields->findChild<QWidget *>(
-            QString::fromLatin1(c.control), Qt::FindDirectChildrenOnly);
+            QString::fromLatin1(b.control), Qt::FindDirectChildrenOnly);
         if (!w)
-            qFatal("The bank panel's form has no control %s", c.control);
-        w->setProperty("dataField", QString::fromLatin1(c.name));
+            qFatal("The bank panel's form has no control %s", b.control);
+        w->setProperty("dataField", QString::fromLatin1(b.column));
         m_boundControls.push_back(w);
     }
     restorePlaceholders();
@@ -123,7 +119,7 @@ void BankPanel::restorePlaceholders()
 {
     for (std::size_t i = 0; i < m_boundControls.size(); ++i)
         m_boundControls[i]->setProperty(
-            Record[i].property, QString::fromUtf8(Record[i].placeholder));
+            Bindings[i].property, QString::fromUtf8(Bindings[i].placeholder));
 }
 
 void BankPanel::closeConnection()
@@ -151,12 +147,12 @@ bool BankPanel::attachFile(const QString &fileName)
             return false;
         m_model = new QSqlTableModel(this, db);
     }
-    m_model->setTable(Table);
+    m_model->setTable(BankRecord::Table);
     m_model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     m_mapper->setModel(m_model);
     for (std::size_t i = 0; i < m_boundControls.size(); ++i)
-        m_mapper->addMapping(m_boundControls[i], m_model->fieldIndex(QLatin1String(Record[i].name)),
-            Record[i].property);
+        m_mapper->addMapping(m_boundControls[i],
+            m_model->fieldIndex(QLatin1String(Bindings[i].column)), Bindings[i].property);
     return true;
 }
 

@@ -26,11 +26,6 @@ public:
         QObject *parent = nullptr);
     ~BankPanel() override;
 
-    static const QString Table; // the record source, "FondPyetjesh"
-
-    // The record layout of the question bank, as the statement that creates its table.
-    static QString tableDefinition();
-
     // Points the cursor at a SQLite file, opened read-only. The exam never does this; it lets
     // a test show that the binding is real.
     bool attachFile(const QString &fileName);

@@ -35,16 +35,4 @@ inline constexpr Colour TitleBlue { 128, 128, 255 };
 inline constexpr Colour PanelGreen { 128, 255, 128 };
 inline constexpr Colour Orange { 255, 128, 0 };
 
-// The frame and legend colour of a question worth 1, 2 or 3 points.
-constexpr Colour ofPoints(int points)
-{
-    switch (points) {
-    case 1:
-        return Green;
-    case 2:
-        return Blue;
-    default:
-        return Magenta;
-    }
-}
 } // namespace Colours

@@ -4,7 +4,7 @@ namespace {
 
 // The demonstration bank "DEMO PROVIM MIX Mjek, Infermier, Stomatolog, Farmacist": questions for
 // the four professions, mixed. The correct letter, points and font sizes of each question are in
-// FondiDemo.cpp; every text here has been fitted to its control at those font sizes, so a longer
+// DemoBank.cpp; every text here has been fitted to its control at those font sizes, so a longer
 // wording has to be measured again before it goes in.
 constexpr std::array<QuestionText, QuestionCount> texts { {
     // 1

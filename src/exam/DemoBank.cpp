@@ -9,7 +9,7 @@
 namespace {
 
 // Points, correct letter, the two font sizes and the structure of each question; the wording
-// lives beside it in TekstetEFondit.cpp.
+// lives beside it in BankTexts.cpp.
 struct QuestionValues
 {
     int points;

@@ -19,8 +19,18 @@
 //
 // The candidate's answers are not here: the caption of each question button is their only
 // record, and scoring reads them from there.
+
+// Where the examination stands. The first question opened starts the clock; an answer in
+// flight lets events run between its steps, so a time-out then only asks for the closing,
+// which follows once the answer has landed; the closing runs once and is final.
+enum class Phase { BeforeFirstQuestion, Running, AnswerInFlight, ClosingAfterFlight, Closed };
+
 struct ExamState
 {
+    Phase phase = Phase::BeforeFirstQuestion;
+
+    // "po" once the examination is closed, or closing as soon as the answer in flight lands.
+    QString ProvimiPerfundoi() const;
 
     // The bank, indexed by question number q.
     BoundedArray<QString, 1, QuestionCount> Pyetja; // there is no question 0
@@ -39,7 +49,6 @@ struct ExamState
     int PyetjaEHapur = 0;
     QString GermaEZgjedhur;
     int AlternativaEZgjedhur = 0;
-    QString ProvimiPerfundoi;
 
     // The result, written when the examination closes.
     BoundedArray<QString, 0, ResultRoom> PergjigjetEDhena;
@@ -58,7 +67,11 @@ struct ExamState
 };
 
 inline const QString FlagYes = QStringLiteral("po");
-inline const QString FlagNo = QStringLiteral("jo");
+
+inline QString ExamState::ProvimiPerfundoi() const
+{
+    return phase == Phase::ClosingAfterFlight || phase == Phase::Closed ? FlagYes : QString();
+}
 
 // An unset colour entry draws as black.
 inline Colour colourOrBlack(const std::optional<Colour> &n)

@@ -1,14 +1,14 @@
 #include "screen/Dialogs.h"
 
 #include "base/Units.h"
+#include "screen/KeyGuard.h"
+#include "screen/WindowManagerHints.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QLayout>
 #include <QPainter>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -33,6 +33,9 @@ protected:
             }
         }
         QMessageBox::showEvent(e);
+        // Keys count from the moment the box is on screen.
+        if (!m_keyGuard)
+            m_keyGuard = new KeyGuard(windowHandle(), KeyGuard::Kind::MessageBox);
     }
 
     void paintEvent(QPaintEvent *e) override
@@ -48,41 +51,12 @@ protected:
         p.setPen(QColor(64, 64, 64));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-};
-
-// A key pressed twice must not answer the box that its first press opened: keys arriving in
-// the box's first half second are dropped. The mouse is not held off.
-class EarlyKeyGuard final : public QObject
-{
-public:
-    static constexpr int GuardMs = 500;
-
-    EarlyKeyGuard()
-    {
-        m_opened.start();
-        qApp->installEventFilter(this);
-    }
-    ~EarlyKeyGuard() override { qApp->removeEventFilter(this); }
-    Q_DISABLE_COPY_MOVE(EarlyKeyGuard)
-
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-            return m_opened.elapsed() < GuardMs;
-        default:
-            return false;
-        }
-    }
 
 private:
-    QElapsedTimer m_opened;
+    KeyGuard *m_keyGuard = nullptr; // owned by the box's window
 };
 
 } // namespace
-#include "screen/WindowManagerHints.h"
 
 QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &title,
     const QString &text, QMessageBox::StandardButtons buttons,
@@ -99,11 +73,7 @@ QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &tit
     // Above the exam window, and nothing to move, resize, iconify or close on its own.
     box.setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
     refuseWindowManagerFunctions(&box);
-    QMessageBox::StandardButton answer;
-    {
-        EarlyKeyGuard guard;
-        answer = static_cast<QMessageBox::StandardButton>(box.exec());
-    }
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     // The window takes the keyboard back also where no window manager gives it back.
     if (parent)
         parent->window()->activateWindow();

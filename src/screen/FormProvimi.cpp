@@ -4,6 +4,7 @@
 #include "base/Units.h"
 #include "screen/ControlTable.h"
 #include "screen/FlatButton.h"
+#include "screen/KeyGuard.h"
 #include "screen/LineControl.h"
 #include "screen/PictureBox.h"
 #include "screen/TextLabel.h"
@@ -207,8 +208,7 @@ void FormProvimi::buildBankPanel()
     FrmMonitorAllDBFields->setPalette(pal);
     FrmMonitorAllDBFields->hide();
     m_bankPanel = new BankPanel(FrmMonitorAllDBFields, FrmAllFieldsFondiNeFokus, this);
-    for (const auto &f : std::exchange(m_waitingForPanel, {}))
-        f(*m_bankPanel);
+    emit bankPanelBuilt();
 }
 
 BankPanel *FormProvimi::bankPanel()
@@ -216,14 +216,6 @@ BankPanel *FormProvimi::bankPanel()
     if (!m_bankPanel)
         buildBankPanel();
     return m_bankPanel;
-}
-
-void FormProvimi::withBankPanel(std::function<void(BankPanel &)> f)
-{
-    if (m_bankPanel)
-        f(*m_bankPanel);
-    else
-        m_waitingForPanel.push_back(std::move(f));
 }
 
 PictureBox *FormProvimi::PicPyG(int i) const
@@ -297,6 +289,7 @@ void FormProvimi::showEvent(QShowEvent *e)
     // would give it, and no key would reach the exam until the first click.
     if (!m_shownBefore) {
         m_shownBefore = true;
+        new KeyGuard(windowHandle(), KeyGuard::Kind::Window);
         m_questionButtons[1]->setFocus();
         activateWindow();
     }

@@ -6,8 +6,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
-#include <vector>
 
 class FlatButton;
 class LineControl;
@@ -87,16 +85,17 @@ public:
     // The question-bank panel and its two frames are hidden for the whole run, so they are
     // built only once the first frame is on screen (or earlier, when bankPanel() is asked for
     // them): the window opens without waiting for controls nobody sees. Until then the two
-    // frame pointers are null.
+    // frame pointers are null; bankPanelBuilt() tells when they stand.
     QGroupBox *FrmAllFieldsFondiNeFokus = nullptr;
     QGroupBox *FrmMonitorAllDBFields = nullptr;
     BankPanel *bankPanel();
-    // Runs f on the panel as soon as it stands: at once if it already does.
-    void withBankPanel(std::function<void(BankPanel &)> f);
+    bool hasBankPanel() const { return m_bankPanel != nullptr; }
 
 signals:
     // The window became active; the first time is the exam's activation.
     void activated();
+    // The hidden question-bank panel stands.
+    void bankPanelBuilt();
     // A request to close the window was accepted.
     void closing();
     // A letter key (A to Z, either case, without Ctrl, Alt or Meta) that no control took.
@@ -125,5 +124,4 @@ private:
     bool m_bankPanelScheduled = false;
     bool m_closeAllowed = false;
     bool m_shownBefore = false;
-    std::vector<std::function<void(BankPanel &)>> m_waitingForPanel;
 };

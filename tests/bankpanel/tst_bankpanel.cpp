@@ -2,6 +2,7 @@
 
 #include "bankpanel/BankPanel.h"
 #include "bankpanel/BoundPicture.h"
+#include "store/BankRecord.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -61,7 +62,7 @@ private slots:
         const QString fileName = dir.filePath(QStringLiteral("fondi.sqlite"));
         QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "writer").setDatabaseName(fileName);
         QSqlQuery q(QSqlDatabase::database("writer"));
-        QVERIFY2(q.exec(BankPanel::tableDefinition()), qPrintable(q.lastError().text()));
+        QVERIFY2(q.exec(BankRecord::createStatement()), qPrintable(q.lastError().text()));
         const char *const first[][3] = {
             { "NumerIDiPyetjes", "LblNumerIDiPyetjes", "17" },
             { "FashikulliGrupPyetjesh", "TxtKapitulliNeDB", "Farmakologji" },

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestRealWindow final : public QObject
 {
     Q_OBJECT

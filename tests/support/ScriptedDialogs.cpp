@@ -17,12 +17,13 @@ RealBoxAnswer::RealBoxAnswer(QMessageBox::StandardButton button)
                 if (QAbstractButton *yesOrNo = box->button(b))
                     asked->captions << yesOrNo->text();
             shown.start();
-            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+            QTest::keyClick(box->windowHandle(), Qt::Key_Return);
         } else if (modal && since.elapsed() > 3000) {
             forced = true;
             modal->close();
         } else if (box && shown.elapsed() > 600 && box->button(button)) {
-            QTest::keyClick(box->button(button), Qt::Key_Space);
+            box->button(button)->setFocus();
+            QTest::keyClick(box->windowHandle(), Qt::Key_Space);
         }
     });
     poll.start(10);

@@ -118,7 +118,8 @@ struct Sitting
     QString closingFault(const QString &percentage, const QString &name)
     {
         using namespace Qt::StringLiterals;
-        if (!exam.isClosed() || s().ProvimiPerfundoi != FlagYes || window.Timer1->isActive())
+        if (exam.phase() != Phase::Closed || s().ProvimiPerfundoi() != FlagYes
+            || window.Timer1->isActive())
             return u"not closed, or the clock still runs"_s;
         QList<QWidget *> gone { window.CmdKonfirmoj, window.LblZgjidhniPyTj, window.LblNjoftim,
             window.PicPyG(31), window.PicPyG(32) };

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 bool XSession::available(std::initializer_list<const char *> tools)
 {
     for (const char *tool : tools)

@@ -10,8 +10,6 @@
 
 #include <initializer_list>
 
-using namespace Qt::StringLiterals;
-
 // A private Xvfb for a real-window test, bare or with a default openbox, the exam program on it,
 // input through xdotool and screenshots through xgrab.
 class XSession
@@ -39,7 +37,7 @@ public:
     QString search(const QString &how, const QString &what, int timeoutMs = 0);
     QString xdotool(const QStringList &args, int timeoutMs = 10000)
     {
-        return run(u"xdotool"_s, args, {}, timeoutMs);
+        return run(QStringLiteral("xdotool"), args, {}, timeoutMs);
     }
     void keys(const QString &line) { xdotool(line.split(u' ')); }
     // Runs an X client to its end: its output; in *status its exit code, -1 if crashed or late.

@@ -1,3 +1,5 @@
+// Start-up, activation and the wiring of the window's controls to the handlers.
+
 #include "exam/handlers/Exam.h"
 
 #include "bankpanel/BankPanel.h"
@@ -5,9 +7,9 @@
 #include "exam/DemoBank.h"
 #include "exam/ExamState.h"
 #include "exam/PaperDraw.h"
+#include "exam/PointColours.h"
 #include "exam/RandomGenerator.h"
 #include "exam/Texts.h"
-#include "screen/Dialogs.h"
 #include "screen/FlatButton.h"
 #include "screen/FormProvimi.h"
 #include "screen/PictureBox.h"
@@ -49,19 +51,19 @@ void Exam::connectControls()
 {
     // A click reaches a handler only from a control the candidate can see and use.
     auto usable = [](const QWidget *w) { return !w->isHidden() && w->isEnabled(); };
-    for (int i = 1; i <= QuestionCount; ++i) {
-        FlatButton *b = m_window.CmdZgjidhPyetjen(i);
-        connect(b, &FlatButton::clicked, this, [this, b, i, usable] {
+    for (int k = 1; k <= QuestionCount; ++k) {
+        FlatButton *b = m_window.CmdZgjidhPyetjen(k);
+        connect(b, &FlatButton::clicked, this, [this, b, k, usable] {
             if (usable(b))
-                CmdZgjidhPyetjen_Click(i);
+                CmdZgjidhPyetjen_Click(k);
         });
     }
-    for (int k = 0; k <= AlternativeCount; ++k) {
-        FlatButton *b = m_window.CmdAlternativa(k);
-        connect(b, &FlatButton::clicked, this, [this, b, k, usable] {
+    for (int j = 0; j <= AlternativeCount; ++j) {
+        FlatButton *b = m_window.CmdAlternativa(j);
+        connect(b, &FlatButton::clicked, this, [this, b, j, usable] {
             if (!usable(b))
                 return;
-            CmdAlternativa_Click(k);
+            CmdAlternativa_Click(j);
             // An answer taken with the keyboard is confirmed next: Return then confirms.
             if (b->pressedByKey())
                 m_window.CmdKonfirmoj->setFocus(Qt::ShortcutFocusReason);
@@ -86,18 +88,51 @@ void Exam::connectControls()
 
 void Exam::Form_Load()
 {
-    m_window.LblData->setCaption(QLocale::system().toString(m_today, QLocale::ShortFormat));
+    showDate();
     MbushFondinDemo(m_state);
     RuajPozicionetAlt();
-    for (int q = 1; q <= QuestionCount; ++q)
-        m_state.NrAlternativave(q) = static_cast<int>(m_state.StrukturaEPyetjes(q).size()) - 1;
-
+    countAlternatives();
     RandomGenerator random(m_seed);
     drawPaper(m_state, random);
     m_state.NrPyetjeve = QuestionCount;
+    layOutQuestionButtons();
+    placePhotoAndName();
+    clearAlternativeCaptions();
+    describeQuestionButtons();
+    describeAnswerButtons();
+    for (int q : { 31, 32 })
+        m_window.PicPyG(q)->setAccessibleDescription(m_state.Pyetja(q));
+    drawPointLegend();
+}
 
-    // The grid: 10 rows of 5 from the button size read at run time, each button framed in the
-    // colour of the points of the question behind it.
+void Exam::showDate()
+{
+    m_window.LblData->setCaption(QLocale::system().toString(m_today, QLocale::ShortFormat));
+}
+
+void Exam::RuajPozicionetAlt()
+{
+    for (int j = 1; j <= AlternativeCount; ++j) {
+        const QRect g = m_window.CmdAlternativa(j)->geometry();
+        m_state.AltLeft(j) = static_cast<float>(g.x());
+        m_state.AltTop(j) = static_cast<float>(g.y());
+        m_state.AltWidth(j) = static_cast<float>(g.width());
+        m_state.AltHeight(j) = static_cast<float>(g.height());
+    }
+}
+
+void Exam::countAlternatives()
+{
+    // The structure string's first letter is the question itself, each further one an
+    // alternative.
+    for (int q = 1; q <= QuestionCount; ++q)
+        m_state.NrAlternativave(q) = static_cast<int>(m_state.StrukturaEPyetjes(q).size()) - 1;
+}
+
+void Exam::layOutQuestionButtons()
+{
+    // Ten rows of five from the button size read at run time, each button framed in the colour
+    // of the points of the question behind it.
     m_state.GjeresiaButonit = static_cast<float>(m_window.CmdZgjidhPyetjen(QuestionCount)->width());
     m_state.LartesiaButonit
         = static_cast<float>(m_window.CmdZgjidhPyetjen(QuestionCount)->height());
@@ -111,63 +146,63 @@ void Exam::Form_Load()
                 + 1)));
     double x = GridX0;
     double y = GridY0;
-    for (int i = 1; i <= m_state.NrPyetjeve; ++i) {
-        FlatButton *b = m_window.CmdZgjidhPyetjen(i);
-        b->setText(QString::number(i));
+    for (int k = 1; k <= m_state.NrPyetjeve; ++k) {
+        FlatButton *b = m_window.CmdZgjidhPyetjen(k);
+        b->setText(QString::number(k));
         b->setBackColor(toQColor(Colours::Pink));
         x = x + ColumnStep * W;
         b->setGeometry(toPixel(x), toPixel(y), toPixel(W), toPixel(H));
-        const int p = m_state.PikePozitive(m_state.Teza(i));
+        const int p = m_state.PikePozitive(m_state.Teza(k));
         if (p >= 1 && p <= 3)
-            m_state.NgjyraPikeve(p) = Colours::ofPoints(p);
+            m_state.NgjyraPikeve(p) = pointColour(p);
         d.setDrawWidth(FrameThickness);
         d.rectangle({ x - FrameMargin, y - FrameMargin },
             { x + W + FrameMargin, y + H + FrameMargin },
             toQColor(colourOrBlack(m_state.NgjyraPikeve(p))));
         b->show();
-        if (i % ButtonsPerRow == 0) {
+        if (k % ButtonsPerRow == 0) {
             y = y + RowStep * H;
             x = GridX0;
         }
     }
+}
 
+void Exam::placePhotoAndName()
+{
+    // The name spans one grid row, under the photo.
     TextLabel *name = m_window.LblEmriMbiemri;
     const QRect b1 = m_window.CmdZgjidhPyetjen(1)->geometry();
     const QRect b5 = m_window.CmdZgjidhPyetjen(5)->geometry();
-    name->setGeometry(toPixel(GridX0 + ColumnStep * W), name->y(),
+    name->setGeometry(toPixel(GridX0 + ColumnStep * m_state.GjeresiaButonit), name->y(),
         b5.left() - b1.left() + b5.width(), name->height());
     m_window.ImgFoto->move(PhotoPlace);
     name->move(name->x(), m_window.ImgFoto->y() + m_window.ImgFoto->height() + BelowPhoto);
+}
 
+void Exam::clearAlternativeCaptions()
+{
+    // The leave alternative keeps its caption.
     for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setText(QString());
-    describeQuestionButtons();
-    describeAnswerButtons();
-    for (int q : { 31, 32 })
-        m_window.PicPyG(q)->setAccessibleDescription(m_state.Pyetja(q));
+}
 
-    // The legend of the point colours, left of the grid.
+void Exam::drawPointLegend()
+{
+    // Left of the grid, one box and line per point value, each in its colour; the text starts
+    // where the rectangle left the drawing position, moved back up into the box.
+    const double W = m_state.GjeresiaButonit;
+    const double H = m_state.LartesiaButonit;
+    DrawingSurface &d = m_window.surface();
     d.setFontSize(LegendFontPoints);
-    for (int k = 1; k <= 3; ++k) {
-        const QColor c = toQColor(colourOrBlack(m_state.NgjyraPikeve(k)));
-        const double y1 = LegendY + LegendStep * k;
+    for (int p = 1; p <= 3; ++p) {
+        const QColor c = toQColor(colourOrBlack(m_state.NgjyraPikeve(p)));
+        const double y1 = LegendY + LegendStep * p;
         d.rectangle({ LegendX, y1 }, { LegendX + W + 15, y1 + H + 10 }, c);
         d.setForeColor(c);
         d.setCurrentX(d.currentX() - 1.4 * W);
         d.setCurrentY(d.currentY() - H);
-        d.print(QString::number(k) + Texts::PointsSuffix);
+        d.print(QString::number(p) + Texts::PointsSuffix);
         d.endLine();
-    }
-}
-
-void Exam::RuajPozicionetAlt()
-{
-    for (int i = 1; i <= AlternativeCount; ++i) {
-        const QRect g = m_window.CmdAlternativa(i)->geometry();
-        m_state.AltLeft(i) = static_cast<float>(g.x());
-        m_state.AltTop(i) = static_cast<float>(g.y());
-        m_state.AltWidth(i) = static_cast<float>(g.width());
-        m_state.AltHeight(i) = static_cast<float>(g.height());
     }
 }
 
@@ -184,11 +219,16 @@ void Exam::Form_Activate()
     m_window.LblNjoftim->setCaption(Texts::notice());
     m_window.LblNjoftim->setBorder(false);
     m_window.LblNjoftim->show();
-    // Without a question-bank database this fails, and the exam goes on regardless. The
-    // panel may still be waiting for the first frame; then it moves once it stands.
-    m_window.withBankPanel([](BankPanel &bankPanel) {
-        try {
-            bankPanel.moveToFirst();
-        } catch (...) { }
-    });
+    // The panel is built once the first frame is out; it moves when it stands.
+    if (m_window.hasBankPanel())
+        moveBankPanelToFirst();
+    else
+        connect(&m_window, &FormProvimi::bankPanelBuilt, this, &Exam::moveBankPanelToFirst,
+            Qt::SingleShotConnection);
+}
+
+void Exam::moveBankPanelToFirst()
+{
+    // Without a question-bank database this fails, and the exam goes on regardless.
+    m_window.bankPanel()->moveToFirst();
 }

@@ -13,11 +13,14 @@ class FormProvimi;
 // with its flight, closing and scoring, the countdown). The handlers apply the pure rules of
 // the exam (the paper draw, scoring, the clock step) to the window's controls.
 //
-// Everything runs on the user-interface thread. Two handlers let the window process events in
-// the middle of their work (the flight processes events after every step), so the guards
-// below keep the exam sound whatever arrives then: no second flight inside the first, no leave
-// request during a flight, a time-out during a flight records the answer in flight before the
-// exam closes, and the closing runs once whichever trigger comes second.
+// Everything runs on the user-interface thread. The flight lets the window process events
+// between its steps; the state's phase keeps the exam sound whatever arrives then: no second
+// flight inside the first, no leave request during a flight, a time-out during a flight lands
+// the answer in flight before the exam closes, and the closing runs once whichever trigger
+// comes second.
+//
+// Indexes follow the state's rule: q a question number, k a paper position (question button
+// k), j an alternative (answer button j; 0 is the request to end the examination).
 class Exam final : public QObject
 {
     Q_OBJECT
@@ -32,8 +35,8 @@ public:
 
     void Form_Load();
     void Form_Activate();
-    void CmdZgjidhPyetjen_Click(int index);
-    void CmdAlternativa_Click(int index);
+    void CmdZgjidhPyetjen_Click(int k);
+    void CmdAlternativa_Click(int j);
     void CmdKonfirmoj_Click();
     void CmdEND_Click();
     void Timer1_Timer();
@@ -45,9 +48,8 @@ public:
     void PerfundoProvimin();
 
     const ExamState &state() const { return m_state; }
+    Phase phase() const { return m_state.phase; }
     float seed() const { return m_seed; }
-    bool isInFlight() const { return m_inFlight; }
-    bool isClosed() const { return m_closed; } // the closing has run
     bool isActivated() const { return m_activated; }
 
 signals:
@@ -57,20 +59,43 @@ signals:
     void flightStep(int step);
 
 private:
+    // Start-up, step by step.
+    void showDate();
     void RuajPozicionetAlt();
+    void countAlternatives();
+    void layOutQuestionButtons();
+    void placePhotoAndName();
+    void clearAlternativeCaptions();
+    void drawPointLegend();
+
+    // Question selection, step by step.
+    void hideQuestionArea();
+    void startClockOnFirstQuestion();
+    void showQuestion(int q);
+    void colourQuestionButtons();
+    void showAlternatives(int q);
+    void markConfirmedAnswer(int k);
+
+    // Confirmation.
+    void askToEnd();
+    void fly(int j, int k);
+    void landAnswer(int j, int k);
     void BllokoButonat();
     void ZhbllokoButonat();
     void RivendosPozicionetAlt();
+
+    // Closing.
     void FshihAlternativat();
     void LlogaritVlersimin();
     void AfishoRezultatin();
+    void printListing();
+    void numberQuestionButtons();
 
     void connectControls();
-    void colourQuestionButtons();
+    void moveBankPanelToFirst();
     // What the colours and captions say, as accessible descriptions.
     void describeQuestionButtons();
     void describeAnswerButtons();
-    void fly(int k, int i);
 
     FormProvimi &m_window;
     Dialogs &m_dialogs;
@@ -78,7 +103,4 @@ private:
     const float m_seed;
     const QDate m_today;
     bool m_activated = false;
-    bool m_inFlight = false;
-    bool m_closed = false;
-    bool m_closeAfterFlight = false; // time ran out while an answer was in flight
 };

@@ -11,11 +11,10 @@
 
 void Exam::Timer1_Timer()
 {
-    if (m_closed)
+    if (m_state.phase == Phase::Closed)
         return;
     const ClockStep step = clockStep(m_window.LblMin->caption(), m_window.LblSek->caption());
     if (step.timeUp) {
-        m_state.ProvimiPerfundoi = FlagYes;
         m_window.Timer1->stop();
         PerfundoProvimin();
         return;

@@ -27,15 +27,20 @@ constexpr double NumberFontPoints = 10;
 
 void Exam::PerfundoProvimin()
 {
-    // Closing runs once: a second trigger (an end request answered after time ran out) would
-    // move the buttons again and print over the listing.
-    if (m_closed)
+    switch (m_state.phase) {
+    case Phase::Closed:
+    case Phase::ClosingAfterFlight:
+        // Closing runs once: a second trigger (an end request answered after time ran out)
+        // would move the buttons again and print over the listing.
         return;
-    if (m_inFlight) {
-        m_closeAfterFlight = true; // the flight lands first, then the exam closes
+    case Phase::AnswerInFlight:
+        m_state.phase = Phase::ClosingAfterFlight; // the answer lands first, then the exam closes
         return;
+    case Phase::BeforeFirstQuestion:
+    case Phase::Running:
+        break;
     }
-    m_closed = true;
+    m_state.phase = Phase::Closed;
     m_window.setCloseAllowed(true);
 
     m_window.Timer1->stop();
@@ -45,8 +50,8 @@ void Exam::PerfundoProvimin()
     m_window.PicPyG(32)->hide();
     colourQuestionButtons();
     // The leave button is the one stop left for the keyboard.
-    for (int i = 1; i <= m_state.NrPyetjeve; ++i)
-        m_window.CmdZgjidhPyetjen(i)->setFocusPolicy(Qt::NoFocus);
+    for (int k = 1; k <= m_state.NrPyetjeve; ++k)
+        m_window.CmdZgjidhPyetjen(k)->setFocusPolicy(Qt::NoFocus);
     FshihAlternativat();
     LlogaritVlersimin();
     AfishoRezultatin();
@@ -83,7 +88,12 @@ void Exam::AfishoRezultatin()
 {
     m_window.CmdEND->show();
     m_window.LblNjoftim->hide();
+    printListing();
+    numberQuestionButtons();
+}
 
+void Exam::printListing()
+{
     DrawingSurface &d = m_window.surface();
     d.setForeColor(Qt::white);
     d.setFontSize(ResultFontPoints);
@@ -115,10 +125,14 @@ void Exam::AfishoRezultatin()
         }
         d.endLine();
     }
+}
 
+void Exam::numberQuestionButtons()
+{
     // Each question button steps aside and gets its position number in a black box beside it.
-    for (int i = 1; i <= m_state.NrPyetjeve; ++i) {
-        FlatButton *b = m_window.CmdZgjidhPyetjen(i);
+    DrawingSurface &d = m_window.surface();
+    for (int k = 1; k <= m_state.NrPyetjeve; ++k) {
+        FlatButton *b = m_window.CmdZgjidhPyetjen(k);
         b->move(b->x() + ButtonShift, b->y() + ButtonShift);
         const QPointF topLeftCorner(b->x() - NumberBox, b->y() - NumberBox);
         d.setForeColor(Qt::black);
@@ -127,7 +141,7 @@ void Exam::AfishoRezultatin()
         d.setForeColor(Qt::white);
         d.setCurrentX(topLeftCorner.x());
         d.setCurrentY(topLeftCorner.y());
-        d.print(NumberText::numberForm(i, NumberText::systemDecimalSeparator()));
+        d.print(NumberText::numberForm(k, NumberText::systemDecimalSeparator()));
         d.endLine();
     }
 }

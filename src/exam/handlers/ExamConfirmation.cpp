@@ -19,16 +19,10 @@ using Units::toPixel;
 void Exam::CmdKonfirmoj_Click()
 {
     // A press during the flight would start a second flight inside the first.
-    if (m_inFlight)
+    if (m_state.phase == Phase::AnswerInFlight || m_state.phase == Phase::ClosingAfterFlight)
         return;
-
     if (m_state.GermaEZgjedhur == QLatin1String("0")) {
-        const auto answer = m_dialogs.ask(&m_window, Texts::CautionTitle, Texts::EndQuestion,
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        if (answer == QMessageBox::Yes) {
-            m_state.ProvimiPerfundoi = FlagYes;
-            PerfundoProvimin(); // does nothing when time ran out while the box was open
-        }
+        askToEnd();
         return;
     }
     if (m_state.PyetjaEHapur == 0)
@@ -43,14 +37,22 @@ void Exam::CmdKonfirmoj_Click()
     fly(m_state.AlternativaEZgjedhur, m_state.PyetjaEHapur);
 }
 
-void Exam::fly(int k, int i)
+void Exam::askToEnd()
 {
-    m_inFlight = true;
+    const auto answer = m_dialogs.ask(&m_window, Texts::CautionTitle, Texts::EndQuestion,
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        PerfundoProvimin(); // does nothing when time ran out while the box was open
+}
+
+void Exam::fly(int j, int k)
+{
+    m_state.phase = Phase::AnswerInFlight;
     BllokoButonat();
     QCoreApplication::processEvents();
 
-    FlatButton *a = m_window.CmdAlternativa(k);
-    FlatButton *question = m_window.CmdZgjidhPyetjen(i);
+    FlatButton *a = m_window.CmdAlternativa(j);
+    const FlatButton *question = m_window.CmdZgjidhPyetjen(k);
     const double L0 = a->x(), T0 = a->y(), W0 = a->width(), H0 = a->height(), F0 = a->fontSize();
     const double L1 = question->x(), T1 = question->y(), W1 = question->width(),
                  H1 = question->height();
@@ -61,7 +63,7 @@ void Exam::fly(int k, int i)
     a->raise();
     for (int step = 1; step < FlightDivisions; ++step) {
         // When time runs out in flight the answer was still given in time: it lands at once.
-        if (m_closeAfterFlight)
+        if (m_state.phase == Phase::ClosingAfterFlight)
             break;
         const float l = static_cast<float>(L0 + dL * step);
         const float t = static_cast<float>(T0 + dT * step);
@@ -73,8 +75,14 @@ void Exam::fly(int k, int i)
         emit flightStep(step);
         QCoreApplication::processEvents();
     }
+    landAnswer(j, k);
+}
 
-    question->setText(m_window.LblGermaEAlt(k)->caption().left(1));
+void Exam::landAnswer(int j, int k)
+{
+    FlatButton *a = m_window.CmdAlternativa(j);
+    FlatButton *question = m_window.CmdZgjidhPyetjen(k);
+    question->setText(m_window.LblGermaEAlt(j)->caption().left(1));
     m_window.ImgPyetjaX->hide();
     a->hide();
     RivendosPozicionetAlt();
@@ -83,34 +91,33 @@ void Exam::fly(int k, int i)
     m_window.LblNjoftim->hide();
     m_window.PicPyG(31)->hide();
     m_window.PicPyG(32)->hide();
-    for (int j = 1; j <= AlternativeCount; ++j)
-        m_window.CmdAlternativa(j)->setText(QString());
+    for (int i = 1; i <= AlternativeCount; ++i)
+        m_window.CmdAlternativa(i)->setText(QString());
     m_state.PyetjaEHapur = 0;
     ZhbllokoButonat();
-    m_inFlight = false;
     describeQuestionButtons();
     describeAnswerButtons();
     // The keyboard goes on from the question just answered.
     question->setFocus(Qt::OtherFocusReason);
 
-    if (m_closeAfterFlight) {
-        m_closeAfterFlight = false;
+    const bool timeRanOut = m_state.phase == Phase::ClosingAfterFlight;
+    m_state.phase = Phase::Running;
+    if (timeRanOut)
         PerfundoProvimin();
-    }
 }
 
 void Exam::BllokoButonat()
 {
-    for (int b = 1; b <= QuestionCount; ++b)
-        m_window.CmdZgjidhPyetjen(b)->setEnabled(false);
+    for (int k = 1; k <= QuestionCount; ++k)
+        m_window.CmdZgjidhPyetjen(k)->setEnabled(false);
     for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setEnabled(false);
 }
 
 void Exam::ZhbllokoButonat()
 {
-    for (int b = 1; b <= QuestionCount; ++b)
-        m_window.CmdZgjidhPyetjen(b)->setEnabled(true);
+    for (int k = 1; k <= QuestionCount; ++k)
+        m_window.CmdZgjidhPyetjen(k)->setEnabled(true);
     for (int j = 1; j <= AlternativeCount; ++j)
         m_window.CmdAlternativa(j)->setEnabled(true);
 }

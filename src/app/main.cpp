@@ -1,11 +1,12 @@
-#include "exam/handlers/DisplayClaim.h"
-#include "exam/handlers/ExamSession.h"
+#include "app/Application.h"
+#include "app/DisplayClaim.h"
+#include "app/ExamSession.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    const auto app = ExamSession::openApplication(argc, argv);
+    const auto app = openApplication(argc, argv);
 
     // One exam per display: a second start brings the running one to the front and ends.
     DisplayClaim display;

@@ -1,4 +1,4 @@
-#include "exam/handlers/DisplayClaim.h"
+#include "app/DisplayClaim.h"
 
 #include <QLocalSocket>
 

@@ -1,6 +1,4 @@
-#include "exam/handlers/ExamSession.h"
-
-#include "exam/PaperDraw.h"
+#include "app/Application.h"
 
 #include <QApplication>
 
@@ -12,8 +10,13 @@ namespace {
 
 // What the toolkit says while it opens the window system is held back: printed as usual once
 // it is open, and replaced by one plain line when there is no display to open (instead of
-// Qt's advice to reinstall and an abort).
-QStringList heldBackWhileOpening;
+// Qt's advice to reinstall and an abort). A message handler is a plain function, so what it
+// holds back lives here.
+QStringList &heldBack()
+{
+    static QStringList messages;
+    return messages;
+}
 
 void whileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
@@ -24,31 +27,21 @@ void whileOpening(QtMsgType type, const QMessageLogContext &context, const QStri
             display.isEmpty() ? "i pacaktuar" : display.constData());
         std::_Exit(1);
     }
-    heldBackWhileOpening << qFormatLogMessage(type, context, message);
+    heldBack() << qFormatLogMessage(type, context, message);
 }
 
 } // namespace
 
-std::unique_ptr<QApplication> ExamSession::openApplication(int &argc, char **argv)
+std::unique_ptr<QApplication> openApplication(int &argc, char **argv)
 {
     qInstallMessageHandler(whileOpening);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(nullptr);
-    for (const QString &m : std::exchange(heldBackWhileOpening, {}))
+    for (const QString &m : std::exchange(heldBack(), {}))
         std::fprintf(stderr, "%s\n", qPrintable(m));
     QApplication::setApplicationName(QStringLiteral("provimi"));
     // Everything reads left to right, whatever the locale or a -reverse on the command line:
     // painters take the application's direction, not their widget's.
     QApplication::setLayoutDirection(Qt::LeftToRight);
     return app;
-}
-
-ExamSession::ExamSession()
-    : m_exam(m_window, m_dialogs, secondsSinceMidnight(), QDate::currentDate())
-{ }
-
-void ExamSession::start()
-{
-    m_exam.Form_Load();
-    m_window.showCoveringScreen();
 }
