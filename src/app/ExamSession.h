@@ -1,18 +1,20 @@
 #pragma once
 
+#include "app/KioskEnvironment.h"
 #include "exam/handlers/Exam.h"
 #include "screen/Dialogs.h"
 #include "screen/FormProvimi.h"
 
 // The real program's sitting: the exam window, the real message boxes, and the exam with its
 // paper drawn from the time of day and today's date. The program and the start-up benchmark
-// both start the exam through here, so the benchmark measures the real start.
+// both start the exam through here, so the benchmark measures the real start. The kiosk
+// session's environment fits the window to the screen and sets the date's format.
 class ExamSession final
 {
     Q_DISABLE_COPY_MOVE(ExamSession)
 
 public:
-    ExamSession();
+    explicit ExamSession(const KioskEnvironment &kiosk = KioskEnvironment::fromProcess());
 
     FormProvimi &window() { return m_window; }
     Exam &exam() { return m_exam; }

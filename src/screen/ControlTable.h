@@ -58,6 +58,8 @@ std::span<const ButtonSpec> buttons();
 std::span<const LabelSpec> labels();
 
 inline constexpr QRect DesignWindow { 0, 0, 921, 752 };
+// The screen the design was laid out for: what is fitted to a screen and centred on it.
+inline constexpr QRect DesignScreen { 0, 0, 1024, 768 };
 // CmdZgjidhPyetjen has elements 1 to QuestionCount (element 0 is never a question),
 // CmdAlternativa elements 1 to AlternativeCount and element 0, which ends the exam.
 

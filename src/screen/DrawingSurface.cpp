@@ -17,16 +17,23 @@ namespace {
 constexpr int GrowthStep = 128;
 } // namespace
 
-DrawingSurface::DrawingSurface(QWidget *owner)
+DrawingSurface::DrawingSurface(QWidget *owner, const DesignMapping *mapping)
     : m_owner(owner)
-    , m_ratio(owner->devicePixelRatioF())
+    , m_mapping(mapping)
+    , m_ratio(owner->devicePixelRatioF() * (mapping ? mapping->zoom() : 1.0))
     , m_font(Units::font(Units::Arial, Units::WindowFontPoints))
 {
-    // At one screen pixel per window pixel printed text keeps exact colours and sharp edges,
-    // like lines and boxes; on a denser screen it is smoothed like the controls' captions.
+    // At one screen pixel per design pixel printed text keeps exact colours and sharp edges,
+    // like lines and boxes; scaled either way it is smoothed like the controls' captions.
     if (m_ratio == 1.0)
         m_font.setStyleStrategy(QFont::NoAntialias);
     setFontSize(Units::WindowFontPoints);
+}
+
+const DesignMapping &DrawingSurface::mapping() const
+{
+    static const DesignMapping identity;
+    return m_mapping ? *m_mapping : identity;
 }
 
 void DrawingSurface::setFontSize(double points)
@@ -58,7 +65,8 @@ void DrawingSurface::reserve(const QRect &area)
         QPainter p(&i);
         p.drawImage(m_origin - device.topLeft(), old);
     }
-    i.setDevicePixelRatio(m_ratio);
+    // A painter scales up by an image's ratio, never down: below 1 begin() scales itself.
+    i.setDevicePixelRatio(std::max(1.0, m_ratio));
     m_image = std::move(i);
     m_area = e;
     m_origin = device.topLeft();
@@ -67,8 +75,10 @@ void DrawingSurface::reserve(const QRect &area)
 void DrawingSurface::begin(QPainter &p)
 {
     p.begin(&m_image);
-    // The image's pixel (0, 0) is the screen pixel m_origin of the window.
+    // The image's pixel (0, 0) is the screen pixel m_origin of the design.
     p.resetTransform();
+    if (m_ratio < 1)
+        p.scale(m_ratio, m_ratio);
     p.translate(-m_origin.x() / m_ratio, -m_origin.y() / m_ratio);
 }
 
@@ -88,7 +98,7 @@ void DrawingSurface::fillPixels(const QRect &r, const QColor &c)
     QPainter p;
     begin(p);
     p.fillRect(e, c);
-    m_owner->update(e);
+    m_owner->update(mapping().covering(e));
 }
 
 void DrawingSurface::rectangle(QPointF a, QPointF b, const QColor &colour)
@@ -140,7 +150,7 @@ void DrawingSurface::print(const QString &text)
         p.setFont(m_font);
         p.setPen(m_foreColor);
         p.drawText(QPointF(toPixel(m_current.x()), toPixel(m_current.y()) + fm.ascent()), text);
-        m_owner->update(e);
+        m_owner->update(mapping().covering(e));
     }
     m_current.setX(m_current.x() + w);
 }
@@ -153,16 +163,24 @@ void DrawingSurface::endLine()
 
 void DrawingSurface::paint(QPainter &p, const QRect &area) const
 {
-    const QRect e = area.intersected(m_area);
-    if (e.isEmpty())
-        return;
-    if (m_ratio == 1.0) {
-        p.drawImage(e.topLeft(), m_image, e.translated(-m_origin));
+    const DesignMapping &m = mapping();
+    if (m_ratio == 1.0 && m.zoom() == 1.0) {
+        const QRect e = area.translated(-m.origin()).intersected(m_area);
+        if (!e.isEmpty())
+            p.drawImage(e.topLeft() + m.origin(), m_image, e.translated(-m_origin));
         return;
     }
-    // Screen pixel for screen pixel: the image's pixels are the window's at the same scale.
+    const QRect e = area.intersected(m.covering(m_area));
+    if (e.isEmpty())
+        return;
+    // Screen pixel for screen pixel: a view of the image at the screen's own ratio, whose
+    // pixels are the window's at the same scale.
+    const qreal screenRatio = m_ratio / m.zoom();
+    QImage view(m_image.constBits(), m_image.width(), m_image.height(), m_image.bytesPerLine(),
+        m_image.format());
+    view.setDevicePixelRatio(screenRatio);
     p.save();
     p.setClipRect(e, Qt::IntersectClip);
-    p.drawImage(QPointF(m_origin) / m_ratio, m_image);
+    p.drawImage(QPointF(m.origin()) + QPointF(m_origin) / screenRatio, view);
     p.restore();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/DesignMapping.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -16,13 +18,15 @@ class QWidget;
 //
 // It keeps the drawing state of a classic form: line width, fore colour, a current drawing
 // position that rectangles leave at their second corner and printing advances, and a font size.
-// Lines and boxes are drawn in whole pixels, without blending. Coordinates are the window's
-// pixels; the image holds the screen's own pixels under them, as many as the screen's device
-// pixel ratio gives, so that what is drawn is as sharp as the controls at any scale.
+// Lines and boxes are drawn in whole pixels, without blending. Coordinates are the design's
+// pixels, which the window's mapping places on the window; the image holds the screen's own
+// pixels under them, as many as the zoom and the screen's device pixel ratio give, so that
+// what is drawn is as sharp as the controls at any scale.
 class DrawingSurface final
 {
 public:
-    explicit DrawingSurface(QWidget *owner);
+    // The owner's mapping, if any, must outlive the surface; none is zoom 1 at the origin.
+    explicit DrawingSurface(QWidget *owner, const DesignMapping *mapping = nullptr);
 
     void setDrawWidth(int w) { m_drawWidth = std::max(1, w); }
     int drawWidth() const { return m_drawWidth; }
@@ -55,24 +59,26 @@ public:
     // for itself.
     void reserve(const QRect &area);
 
-    // Copies the drawing to the screen.
+    // Copies the drawing under an area of the window to the screen.
     void paint(QPainter &p, const QRect &area) const;
     const QImage &image() const { return m_image; } // in screen pixels
-    QRect area() const { return m_area; } // the part of the window the image covers
+    QRect area() const { return m_area; } // the part of the design the image covers
 
 private:
     void ensureRoom(const QRect &r);
     void fillPixels(const QRect &r, const QColor &c);
-    // The screen pixels under a rectangle of the window's.
+    // The screen pixels under a rectangle of the design's, counted from the design's origin.
     QRect deviceRect(const QRect &r) const;
-    // Starts painting on the image in the window's coordinates.
+    // Starts painting on the image in the design's coordinates.
     void begin(QPainter &p);
+    const DesignMapping &mapping() const;
 
     QWidget *m_owner;
+    const DesignMapping *m_mapping;
     QImage m_image;
     QRect m_area;
-    QPoint m_origin; // the screen pixel of the window under the image's first pixel
-    double m_ratio; // screen pixels per window pixel
+    QPoint m_origin; // the screen pixel, from the design's origin, under the image's first pixel
+    double m_ratio; // screen pixels per design pixel
     QFont m_font;
     double m_fontSize = 0;
     int m_drawWidth = 1;

@@ -1,7 +1,6 @@
 #include "screen/FlatButton.h"
 
 #include "base/Bevel.h"
-
 #include "base/Units.h"
 
 #include <QKeyEvent>
@@ -9,6 +8,7 @@
 
 FlatButton::FlatButton(QWidget *parent)
     : QPushButton(parent)
+    , DesignPlaced(this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -43,12 +43,14 @@ void FlatButton::paintEvent(QPaintEvent *)
 
     const QString title = text();
     if (!title.isEmpty()) {
-        QRect box = r.adjusted(TextInset, TextInset, -TextInset, -TextInset);
+        p.save();
+        QRect box = paintInDesign(p).adjusted(TextInset, TextInset, -TextInset, -TextInset);
         if (down)
             box.translate(1, 1);
         p.setFont(font());
         p.setPen(isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
         p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, title);
+        p.restore();
     }
     if (hasFocus()) {
         QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/DesignPlaced.h"
+
 #include <QColor>
 #include <QPushButton>
 
@@ -9,7 +11,7 @@
 // The button keeps its caption as QPushButton text, so its accessible name is the caption.
 // Space or Return on the focused button presses it, as a click does; the focused button
 // carries a dotted mark inside its bevel that leaves its face colour readable.
-class FlatButton final : public QPushButton
+class FlatButton final : public QPushButton, public DesignPlaced
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FlatButton)

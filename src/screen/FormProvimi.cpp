@@ -90,11 +90,12 @@ void attach(FormProvimi *window,
 }
 
 // A picture box showing one of the drawings in pictures/, or none for an empty name.
-PictureBox *picture(QWidget *parent, const char *name, QRect geometry, const char *drawing)
+PictureBox *picture(FormProvimi *parent, const char *name, QRect geometry, const char *drawing)
 {
     auto *b = new PictureBox(parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
+    b->setMapping(&parent->mapping());
+    b->setDesignGeometry(geometry);
     if (*drawing)
         b->setDrawing(
             QStringLiteral(":/pictures/") + QLatin1String(drawing) + QStringLiteral(".svg"));
@@ -105,9 +106,10 @@ PictureBox *picture(QWidget *parent, const char *name, QRect geometry, const cha
 
 // A splash-screen window for the window manager: no window menu, nothing to iconify (the
 // Motif hints alone leave that to some window managers), above other programs' windows.
-FormProvimi::FormProvimi(QWidget *parent)
+FormProvimi::FormProvimi(double zoom, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_surface(this)
+    , m_mapping(zoom, {})
+    , m_surface(this, &m_mapping)
 {
     setFont(Units::font(Arial, WindowFontPoints));
     setObjectName(QStringLiteral("FormProvimi"));
@@ -117,7 +119,7 @@ FormProvimi::FormProvimi(QWidget *parent)
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
-    resize(ControlTable::DesignWindow.size());
+    resize(m_mapping.toWindow(ControlTable::DesignWindow).size());
     buildControls();
 }
 
@@ -127,7 +129,7 @@ void FormProvimi::buildControls()
 {
     // Creation order is stacking order: the line and the images lowest, then the labels, then
     // picture boxes and buttons over them; the desk number is a label, so it lies over the disc.
-    Line1 = new LineControl(this, { -16, 80 }, { 616, 80 }, Qt::white);
+    Line1 = new LineControl(this, { -16, 80 }, { 616, 80 }, Qt::white, &m_mapping);
     Line1->setObjectName(QStringLiteral("Line1"));
     Image2 = picture(this, "Image2", { 624, 32, 158, 158 }, "disc");
     ImgFoto = picture(this, "ImgFoto", { 832, 8, 93, 131 }, "portrait");
@@ -136,7 +138,8 @@ void FormProvimi::buildControls()
     for (const ControlTable::LabelSpec &e : ControlTable::labels()) {
         auto *l = new TextLabel(this);
         l->setObjectName(controlName(e.name, e.index));
-        l->setGeometry(e.geometry);
+        l->setMapping(&m_mapping);
+        l->setDesignGeometry(e.geometry);
         l->setCaptionFont(Units::font(family(e.font.family), e.font.points, e.font.bold,
                               e.font.italic, e.font.underline),
             e.font.points);
@@ -171,7 +174,8 @@ void FormProvimi::buildControls()
     for (const ControlTable::ButtonSpec &b : ControlTable::buttons()) {
         auto *c = new FlatButton(this);
         c->setObjectName(controlName(b.name, b.index));
-        c->setGeometry(b.geometry);
+        c->setMapping(&m_mapping);
+        c->setDesignGeometry(b.geometry);
         c->setText(QString::fromUtf8(b.title));
         c->setBackColor(toQColor(b.background));
         c->setFontSize(b.font.points == 0 ? WindowFontPoints : b.font.points);
@@ -195,11 +199,11 @@ void FormProvimi::buildBankPanel()
 {
     FrmAllFieldsFondiNeFokus = new QGroupBox(QStringLiteral("All Fields"), this);
     FrmAllFieldsFondiNeFokus->setObjectName(QStringLiteral("FrmAllFieldsFondiNeFokus"));
-    FrmAllFieldsFondiNeFokus->setGeometry(832, 456, 489, 457);
+    FrmAllFieldsFondiNeFokus->setGeometry(m_mapping.toWindow({ 832, 456, 489, 457 }));
     FrmAllFieldsFondiNeFokus->hide();
     FrmMonitorAllDBFields = new QGroupBox(QStringLiteral("DataBase (Monitorim / Editim) "), this);
     FrmMonitorAllDBFields->setObjectName(QStringLiteral("FrmMonitorAllDBFields"));
-    FrmMonitorAllDBFields->setGeometry(800, 408, 537, 553);
+    FrmMonitorAllDBFields->setGeometry(m_mapping.toWindow({ 800, 408, 537, 553 }));
     FrmMonitorAllDBFields->setFont(Units::font(ArialNarrow, 9.75));
     FrmMonitorAllDBFields->setAutoFillBackground(true);
     QPalette pal = FrmMonitorAllDBFields->palette();
@@ -269,6 +273,38 @@ void FormProvimi::paintEvent(QPaintEvent *e)
         m_bankPanelScheduled = true;
         QTimer::singleShot(0, this, [this] { bankPanel(); });
     }
+}
+
+void FormProvimi::setCentred(bool centred)
+{
+    m_centred = centred;
+    placeDesign();
+}
+
+void FormProvimi::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    placeDesign();
+}
+
+void FormProvimi::placeDesign()
+{
+    QPoint origin;
+    if (m_centred) {
+        const QSize free = size() - m_mapping.toWindow(ControlTable::DesignScreen).size();
+        origin = QPoint(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
+    }
+    if (origin == m_mapping.origin())
+        return;
+    // Every control is read in design pixels under the old origin and placed under the new.
+    QList<std::pair<DesignPlaced *, QRect>> placed;
+    for (QObject *o : children())
+        if (auto *c = dynamic_cast<DesignPlaced *>(o))
+            placed.append({ c, c->designGeometry() });
+    m_mapping = DesignMapping(m_mapping.zoom(), origin);
+    for (const auto &[c, r] : placed)
+        c->setDesignGeometry(r);
+    update();
 }
 
 void FormProvimi::closeEvent(QCloseEvent *e)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Counts.h"
+#include "screen/DesignMapping.h"
 #include "screen/DrawingSurface.h"
 
 #include <QWidget>
@@ -29,14 +30,25 @@ class BankPanel;
 // skipping hidden, disabled and unfocusable ones; the arrows move between neighbouring question
 // buttons of the grid as they stand, without wrapping around. A letter that no control takes is
 // handed on as letterKey().
+//
+// Geometry is in design pixels wherever the exam reads or writes it (the controls'
+// designGeometry(), the drawing surface); the window maps them to its own through a zoom that
+// fits the design to a screen smaller than it, and, when centred, an origin that puts the
+// design in the middle of a larger window. At zoom 1 uncentred both are the same pixels.
 class FormProvimi final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FormProvimi)
 
 public:
-    explicit FormProvimi(QWidget *parent = nullptr);
+    // The zoom (at most 1) is the window's for its whole life: the controls are built at it.
+    explicit FormProvimi(double zoom = 1, QWidget *parent = nullptr);
     ~FormProvimi() override;
+
+    const DesignMapping &mapping() const { return m_mapping; }
+    // Whether the design stands in the middle of the window, the rest black, rather than at
+    // its top left.
+    void setCentred(bool centred);
 
     DrawingSurface &surface() { return m_surface; }
     const DrawingSurface &surface() const { return m_surface; }
@@ -103,6 +115,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
     void closeEvent(QCloseEvent *) override;
     void showEvent(QShowEvent *) override;
     bool event(QEvent *) override;
@@ -111,9 +124,12 @@ protected:
 
 private:
     void buildControls();
+    void placeDesign();
     void buildBankPanel();
     FlatButton *gridNeighbour(const FlatButton *from, int key) const;
 
+    DesignMapping m_mapping;
+    bool m_centred = false;
     DrawingSurface m_surface;
     std::array<FlatButton *, QuestionCount + 1> m_questionButtons {};
     std::array<FlatButton *, AlternativeCount + 1> m_answerButtons {};

@@ -2,19 +2,30 @@
 
 #include <QPainter>
 
-LineControl::LineControl(QWidget *parent, QPoint from, QPoint to, const QColor &colour)
+#include <algorithm>
+
+LineControl::LineControl(
+    QWidget *parent, QPoint from, QPoint to, const QColor &colour, const DesignMapping *mapping)
     : QWidget(parent)
+    , DesignPlaced(this)
     , m_from(from)
     , m_to(to)
     , m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+    setMapping(mapping);
+    setDesignGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
 }
 
 void LineControl::paintEvent(QPaintEvent *)
 {
+    // The ends are mapped like the corners of the box, so the line stays inside it.
     QPainter p(this);
     p.setPen(QPen(m_colour, 1));
-    p.drawLine(m_from - pos(), m_to - pos());
+    const QRect box = geometry();
+    const auto end = [&](QPoint design) {
+        const QPoint w = mapping().toWindow(design) - box.topLeft();
+        return QPoint(std::min(w.x(), box.width() - 1), std::min(w.y(), box.height() - 1));
+    };
+    p.drawLine(end(m_from), end(m_to));
 }

@@ -11,6 +11,7 @@ constexpr int BorderWidth = Bevel::Thickness;
 
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
+    , DesignPlaced(this)
 { }
 
 QImage PictureBox::picture() const
@@ -44,7 +45,14 @@ QRect PictureBox::innerRect() const
 
 QSize PictureBox::pictureSize() const
 {
+    // A drawing is drawn at its zoomed size: its design size is its own.
     return m_drawing.isEmpty() ? m_picture.deviceIndependentSize().toSize() : m_drawingSize;
+}
+
+QSize PictureBox::shownSize() const
+{
+    const double zoom = mapping().zoom();
+    return zoom == 1.0 ? pictureSize() : (QSizeF(pictureSize()) * zoom).toSize();
 }
 
 // A drawing is drawn again only when what it must fill changed: the box under a stretched
@@ -54,13 +62,13 @@ void PictureBox::drawIfNeeded() const
     if (m_drawing.isEmpty())
         return;
     const qreal ratio = devicePixelRatioF();
-    const QSize size = m_stretch ? innerRect().size() : m_drawingSize;
+    const QSize size = m_stretch ? innerRect().size() : shownSize();
     if (!m_picture.isNull() && m_picture.devicePixelRatio() == ratio
         && m_picture.deviceIndependentSize().toSize() == size)
         return;
     QSvgRenderer svg(m_drawing);
     m_drawingSize = svg.defaultSize();
-    const QSize target = m_stretch ? innerRect().size() : m_drawingSize;
+    const QSize target = m_stretch ? innerRect().size() : shownSize();
     m_picture = QImage(target * ratio, QImage::Format_ARGB32_Premultiplied);
     m_picture.setDevicePixelRatio(ratio);
     m_picture.fill(Qt::transparent);
@@ -100,7 +108,7 @@ void PictureBox::fitToPicture()
     if (!m_autoSize || s.isEmpty())
         return;
     const int k = m_border ? 2 * BorderWidth : 0;
-    resize(s.width() + k, s.height() + k);
+    setDesignGeometry(QRect(designGeometry().topLeft(), s + QSize(k, k)));
 }
 
 void PictureBox::showEvent(QShowEvent *)
@@ -122,9 +130,13 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     const QRect inner = innerRect();
-    if (m_stretch && m_picture.deviceIndependentSize().toSize() != inner.size()) {
+    const QSize own = m_picture.deviceIndependentSize().toSize();
+    if (m_stretch && own != inner.size()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(inner, m_picture);
+    } else if (!m_stretch && own != shownSize()) { // an image, zoomed
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(inner.topLeft(), shownSize()), m_picture);
     } else {
         p.drawImage(inner.topLeft(), m_picture);
     }

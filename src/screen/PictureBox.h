@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/DesignPlaced.h"
+
 #include <QColor>
 #include <QImage>
 #include <QSize>
@@ -12,8 +14,9 @@
 //
 // The picture is either an image or one of the program's own drawings, an SVG file compiled
 // into the program. A drawing is read and drawn only when it is first needed (shown, painted
-// or asked for), at the screen's device pixel ratio, so it stays sharp at every scale factor.
-class PictureBox final : public QWidget
+// or asked for), at the screen's device pixel ratio and the window's zoom, so it stays sharp at
+// every scale. Sizes are design pixels; on the window a picture takes its zoomed size.
+class PictureBox final : public QWidget, public DesignPlaced
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PictureBox)
@@ -22,7 +25,7 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // The picture as it is drawn in the box; its device-independent size is the size it takes
-    // on screen.
+    // on the window.
     QImage picture() const;
     void setPicture(const QImage &p);
     void setDrawing(const QString &resource); // e.g. ":/pictures/logo.svg"
@@ -44,7 +47,8 @@ protected:
 private:
     QRect innerRect() const;
     void fitToPicture();
-    QSize pictureSize() const;
+    QSize pictureSize() const; // in design pixels
+    QSize shownSize() const; // on the window
     void drawIfNeeded() const;
 
     mutable QImage m_picture;

@@ -1,7 +1,6 @@
 #include "screen/TextLabel.h"
 
 #include "base/Bevel.h"
-
 #include "base/Units.h"
 
 #include <QFontMetrics>
@@ -9,6 +8,7 @@
 
 TextLabel::TextLabel(QWidget *parent)
     : QLabel(parent)
+    , DesignPlaced(this)
 { }
 
 QString TextLabel::shownText() const
@@ -101,7 +101,8 @@ void TextLabel::fitSize()
     const QRect box
         = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, shownText());
     const int border = m_border ? 2 * BorderThickness : 0;
-    resize(box.width() + border, std::max(fm.height(), box.height()) + border);
+    setDesignGeometry(QRect(designGeometry().topLeft(),
+        QSize(box.width() + border, std::max(fm.height(), box.height()) + border)));
 }
 
 void TextLabel::paintEvent(QPaintEvent *)
@@ -110,13 +111,13 @@ void TextLabel::paintEvent(QPaintEvent *)
     const QRect r = rect();
     if (!m_transparent)
         p.fillRect(r, m_backColor);
-    QRect box = r;
-    if (m_border) {
+    if (m_border)
         Bevels::Sunken.draw(p, r);
-        box.adjust(BorderThickness, BorderThickness, -BorderThickness, -BorderThickness);
-    }
     if (m_caption.isEmpty())
         return;
+    QRect box = paintInDesign(p);
+    if (m_border)
+        box.adjust(BorderThickness, BorderThickness, -BorderThickness, -BorderThickness);
     p.setFont(font());
     p.setPen(m_foreColor);
     p.drawText(box, m_alignment | Qt::AlignTop | Qt::TextWordWrap, shownText());

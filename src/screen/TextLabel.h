@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/DesignPlaced.h"
+
 #include <QColor>
 #include <QLabel>
 
@@ -8,7 +10,7 @@
 // right or centre at the top, with an optional sunken single-line border, and optionally
 // sized to its caption. The caption is kept exactly as set; carriage returns in it break the
 // line when shown. The shown text is also the label's QLabel text, so screen readers read it.
-class TextLabel final : public QLabel
+class TextLabel final : public QLabel, public DesignPlaced
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TextLabel)

@@ -107,13 +107,13 @@ void Exam::Form_Load()
 
 void Exam::showDate()
 {
-    m_window.LblData->setCaption(QLocale::system().toString(m_today, QLocale::ShortFormat));
+    m_window.LblData->setCaption(m_dateLocale.toString(m_today, QLocale::ShortFormat));
 }
 
 void Exam::RuajPozicionetAlt()
 {
     for (int j = 1; j <= AlternativeCount; ++j) {
-        const QRect g = m_window.CmdAlternativa(j)->geometry();
+        const QRect g = m_window.CmdAlternativa(j)->designGeometry();
         m_state.AltLeft(j) = static_cast<float>(g.x());
         m_state.AltTop(j) = static_cast<float>(g.y());
         m_state.AltWidth(j) = static_cast<float>(g.width());
@@ -133,9 +133,9 @@ void Exam::layOutQuestionButtons()
 {
     // Ten rows of five from the button size read at run time, each button framed in the colour
     // of the points of the question behind it.
-    m_state.GjeresiaButonit = static_cast<float>(m_window.CmdZgjidhPyetjen(QuestionCount)->width());
-    m_state.LartesiaButonit
-        = static_cast<float>(m_window.CmdZgjidhPyetjen(QuestionCount)->height());
+    const QRect last = m_window.CmdZgjidhPyetjen(QuestionCount)->designGeometry();
+    m_state.GjeresiaButonit = static_cast<float>(last.width());
+    m_state.LartesiaButonit = static_cast<float>(last.height());
     const double W = m_state.GjeresiaButonit;
     const double H = m_state.LartesiaButonit;
     DrawingSurface &d = m_window.surface();
@@ -151,7 +151,7 @@ void Exam::layOutQuestionButtons()
         b->setText(QString::number(k));
         b->setBackColor(toQColor(Colours::Pink));
         x = x + ColumnStep * W;
-        b->setGeometry(toPixel(x), toPixel(y), toPixel(W), toPixel(H));
+        b->setDesignGeometry({ toPixel(x), toPixel(y), toPixel(W), toPixel(H) });
         const int p = m_state.PikePozitive(m_state.Teza(k));
         if (p >= 1 && p <= 3)
             m_state.NgjyraPikeve(p) = pointColour(p);
@@ -171,12 +171,16 @@ void Exam::placePhotoAndName()
 {
     // The name spans one grid row, under the photo.
     TextLabel *name = m_window.LblEmriMbiemri;
-    const QRect b1 = m_window.CmdZgjidhPyetjen(1)->geometry();
-    const QRect b5 = m_window.CmdZgjidhPyetjen(5)->geometry();
-    name->setGeometry(toPixel(GridX0 + ColumnStep * m_state.GjeresiaButonit), name->y(),
-        b5.left() - b1.left() + b5.width(), name->height());
-    m_window.ImgFoto->move(PhotoPlace);
-    name->move(name->x(), m_window.ImgFoto->y() + m_window.ImgFoto->height() + BelowPhoto);
+    const QRect b1 = m_window.CmdZgjidhPyetjen(1)->designGeometry();
+    const QRect b5 = m_window.CmdZgjidhPyetjen(5)->designGeometry();
+    QRect n = name->designGeometry();
+    n.setRect(toPixel(GridX0 + ColumnStep * m_state.GjeresiaButonit), n.y(),
+        b5.left() - b1.left() + b5.width(), n.height());
+    QRect photo = m_window.ImgFoto->designGeometry();
+    photo.moveTopLeft(PhotoPlace);
+    m_window.ImgFoto->setDesignGeometry(photo);
+    n.moveTop(photo.bottom() + 1 + BelowPhoto);
+    name->setDesignGeometry(n);
 }
 
 void Exam::clearAlternativeCaptions()

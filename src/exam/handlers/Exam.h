@@ -3,6 +3,7 @@
 #include "exam/ExamState.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QObject>
 
 class Dialogs;
@@ -29,6 +30,10 @@ class Exam final : public QObject
 public:
     // The paper is drawn from the seed; today's date is shown on the window.
     Exam(FormProvimi &window, Dialogs &dialogs, float seed, QDate today, QObject *parent = nullptr);
+
+    // The date is written in this locale's short format; the system's unless set before
+    // Form_Load.
+    void setDateLocale(const QLocale &locale) { m_dateLocale = locale; }
 
     static constexpr int FlightDivisions = 200; // the button never quite arrives
     static constexpr double ArrivalFontPoints = 14;
@@ -102,5 +107,6 @@ private:
     ExamState m_state;
     const float m_seed;
     const QDate m_today;
+    QLocale m_dateLocale = QLocale::system();
     bool m_activated = false;
 };

@@ -133,10 +133,11 @@ void Exam::numberQuestionButtons()
     DrawingSurface &d = m_window.surface();
     for (int k = 1; k <= m_state.NrPyetjeve; ++k) {
         FlatButton *b = m_window.CmdZgjidhPyetjen(k);
-        b->move(b->x() + ButtonShift, b->y() + ButtonShift);
-        const QPointF topLeftCorner(b->x() - NumberBox, b->y() - NumberBox);
+        const QRect g = b->designGeometry().translated(ButtonShift, ButtonShift);
+        b->setDesignGeometry(g);
+        const QPointF topLeftCorner(g.x() - NumberBox, g.y() - NumberBox);
         d.setForeColor(Qt::black);
-        d.filledBox(topLeftCorner, QPointF(b->x(), b->y()), Qt::black);
+        d.filledBox(topLeftCorner, QPointF(g.topLeft()), Qt::black);
         d.setFontSize(NumberFontPoints);
         d.setForeColor(Qt::white);
         d.setCurrentX(topLeftCorner.x());

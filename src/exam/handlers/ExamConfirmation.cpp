@@ -53,9 +53,10 @@ void Exam::fly(int j, int k)
 
     FlatButton *a = m_window.CmdAlternativa(j);
     const FlatButton *question = m_window.CmdZgjidhPyetjen(k);
-    const double L0 = a->x(), T0 = a->y(), W0 = a->width(), H0 = a->height(), F0 = a->fontSize();
-    const double L1 = question->x(), T1 = question->y(), W1 = question->width(),
-                 H1 = question->height();
+    const QRect from = a->designGeometry(), to = question->designGeometry();
+    const double L0 = from.x(), T0 = from.y(), W0 = from.width(), H0 = from.height(),
+                 F0 = a->fontSize();
+    const double L1 = to.x(), T1 = to.y(), W1 = to.width(), H1 = to.height();
     const double F1 = ArrivalFontPoints;
     const double N = FlightDivisions;
     const double dL = (L1 - L0) / N, dT = (T1 - T0) / N, dW = (W1 - W0) / N, dH = (H1 - H0) / N,
@@ -70,7 +71,7 @@ void Exam::fly(int j, int k)
         const float w = static_cast<float>(W0 + dW * step);
         const float h = static_cast<float>(H0 + dH * step);
         const float f = static_cast<float>(F0 + dF * step);
-        a->setGeometry(toPixel(l), toPixel(t), toPixel(w), toPixel(h));
+        a->setDesignGeometry({ toPixel(l), toPixel(t), toPixel(w), toPixel(h) });
         a->setFontSize(f);
         emit flightStep(step);
         QCoreApplication::processEvents();
@@ -125,7 +126,7 @@ void Exam::ZhbllokoButonat()
 void Exam::RivendosPozicionetAlt()
 {
     for (int j = 1; j <= AlternativeCount; ++j)
-        m_window.CmdAlternativa(j)->setGeometry(toPixel(m_state.AltLeft(j)),
-            toPixel(m_state.AltTop(j)), toPixel(m_state.AltWidth(j)),
-            toPixel(m_state.AltHeight(j)));
+        m_window.CmdAlternativa(j)->setDesignGeometry(
+            { toPixel(m_state.AltLeft(j)), toPixel(m_state.AltTop(j)), toPixel(m_state.AltWidth(j)),
+                toPixel(m_state.AltHeight(j)) });
 }

@@ -88,7 +88,9 @@ void Exam::showQuestion(int q)
         // Shown at once, without letting a tick or a click run in the middle of opening.
         picture->repaint();
     }
-    m_window.LblNjoftim->move(m_window.LblNjoftim->x(), QuestionTop);
+    QRect notice = m_window.LblNjoftim->designGeometry();
+    notice.moveTop(QuestionTop);
+    m_window.LblNjoftim->setDesignGeometry(notice);
 }
 
 void Exam::colourQuestionButtons()
