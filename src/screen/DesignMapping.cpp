@@ -33,8 +33,8 @@ QRect DesignMapping::toDesign(const QRect &window) const
     const QPoint from = window.topLeft() - m_origin;
     const int left = back(from.x());
     const int top = back(from.y());
-    return QRect(left, top, back(from.x() + window.width()) - left,
-        back(from.y() + window.height()) - top);
+    return QRect(
+        left, top, back(from.x() + window.width()) - left, back(from.y() + window.height()) - top);
 }
 
 QRect DesignMapping::covering(const QRect &design) const

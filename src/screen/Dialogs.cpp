@@ -1,6 +1,7 @@
 #include "screen/Dialogs.h"
 
 #include "base/Units.h"
+#include "screen/FormProvimi.h"
 #include "screen/KeyGuard.h"
 #include "screen/WindowManagerHints.h"
 
@@ -9,6 +10,8 @@
 #include <QPainter>
 #include <QWidget>
 #include <QWindow>
+
+#include <optional>
 
 namespace {
 
@@ -20,6 +23,10 @@ public:
     static constexpr int TitleHeight = 24;
 
     using QMessageBox::QMessageBox;
+
+    // The box stands centred on this point of the screen; Qt would centre it on its parent
+    // less a window frame it guesses, which this box does not have.
+    void setCentre(QPoint global) { m_centre = global; }
 
 protected:
     void showEvent(QShowEvent *e) override
@@ -33,6 +40,8 @@ protected:
             }
         }
         QMessageBox::showEvent(e);
+        if (m_centre)
+            move(*m_centre - rect().center());
         // Keys count from the moment the box is on screen.
         if (!m_keyGuard)
             m_keyGuard = new KeyGuard(windowHandle(), KeyGuard::Kind::MessageBox);
@@ -54,6 +63,7 @@ protected:
 
 private:
     KeyGuard *m_keyGuard = nullptr; // owned by the box's window
+    std::optional<QPoint> m_centre;
 };
 
 } // namespace
@@ -69,6 +79,12 @@ QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &tit
     if (QAbstractButton *no = box.button(QMessageBox::No))
         no->setText(QStringLiteral("Jo"));
     box.setDefaultButton(defaultButton);
+    // Over the middle of the design, wherever it stands on the exam window.
+    if (parent) {
+        const QWidget *w = parent->window();
+        const auto *exam = qobject_cast<const FormProvimi *>(w);
+        box.setCentre(w->mapToGlobal((exam ? exam->designArea() : w->rect()).center()));
+    }
     box.setWindowModality(Qt::ApplicationModal);
     // Above the exam window, and nothing to move, resize, iconify or close on its own.
     box.setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);

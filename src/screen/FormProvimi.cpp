@@ -281,6 +281,11 @@ void FormProvimi::setCentred(bool centred)
     placeDesign();
 }
 
+QRect FormProvimi::designArea() const
+{
+    return m_mapping.toWindow(ControlTable::DesignScreen);
+}
+
 void FormProvimi::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
@@ -291,7 +296,7 @@ void FormProvimi::placeDesign()
 {
     QPoint origin;
     if (m_centred) {
-        const QSize free = size() - m_mapping.toWindow(ControlTable::DesignScreen).size();
+        const QSize free = size() - designArea().size();
         origin = QPoint(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
     }
     if (origin == m_mapping.origin())

@@ -49,6 +49,8 @@ public:
     // Whether the design stands in the middle of the window, the rest black, rather than at
     // its top left.
     void setCentred(bool centred);
+    // Where the 1024 x 768 design stands on the window.
+    QRect designArea() const;
 
     DrawingSurface &surface() { return m_surface; }
     const DrawingSurface &surface() const { return m_surface; }

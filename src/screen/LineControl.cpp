@@ -14,7 +14,12 @@ LineControl::LineControl(
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setMapping(mapping);
-    setDesignGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+    // The design has no pixels left of or above its origin: a line's part there stays off the
+    // window also where the design stands centred in it.
+    setDesignGeometry(QRect(from, to)
+                          .normalized()
+                          .adjusted(0, 0, 1, 1)
+                          .intersected(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
 }
 
 void LineControl::paintEvent(QPaintEvent *)

@@ -1,11 +1,14 @@
-// The kiosk session of the unpacked package on 1920 x 1080 at a desktop's 120 dpi: its scale
-// alone fits the exam, the window manager takes no keys, and the session ends with the exam.
+// The kiosk session of the unpacked package on the screens exam terminals have: the exam fitted
+// to each, whole and centred, and clicked where it is drawn; an administrator's factor that
+// does not fit lowered; a desktop's 120 dpi ignored; the window manager taking no keys; the
+// session ending with the exam; a screen below 1024 x 600 refused.
 
 #include "support/Grab.h"
 #include "support/XSession.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -15,66 +18,230 @@ class TestKiosk final : public QObject
     Q_OBJECT
 
 private slots:
+    void session_data();
     void session();
+    void tooSmall();
 };
 
-// A point of the 1024 x 768 design on the screen, at min(1920 / 1024, 1080 / 768) rounded down.
-static QPoint scaled(int x, int y)
+namespace {
+const QString Kiosk = QStringLiteral(PROVIMI_PACKAGE_ROOT "/usr/bin/provimi-kiosk");
+const QString BoxTitle = u"^K U J D E S !$"_s;
+const QColor Pink(255, 128, 128), Open(0, 192, 0), Green(0, 255, 0), PaleYellow(255, 255, 192);
+
+// Where the session puts the 1024 x 768 design on a screen: scaled by the smaller of w/1024 and
+// h/768 in hundredths, rounded down (Qt scales from 1 up, the window zooms below 1), centred.
+struct Fit
 {
-    return { qRound(x * 1.4), qRound(y * 1.4) };
+    double scale; // Qt's
+    double zoom; // the window's
+    QPointF origin; // of the design, in the window's pixels
+
+    explicit Fit(QSize screen)
+    {
+        const int f = std::min(screen.width() * 100 / 1024, screen.height() * 100 / 768);
+        scale = std::max(f, 100) / 100.0;
+        zoom = std::min(f, 100) / 100.0;
+        origin = (QPointF(screen.width(), screen.height()) / scale - QPointF(1024, 768) * zoom) / 2;
+    }
+    QPoint at(double x, double y) const
+    {
+        return ((origin + QPointF(x, y) * zoom) * scale).toPoint();
+    }
+    // A design rectangle on the screen, less a margin for rounding: what is surely inside it.
+    QRect inside(QRect d) const
+    {
+        return QRect(at(d.left(), d.top()), at(d.right() + 1, d.bottom() + 1))
+            .adjusted(3, 3, -4, -4);
+    }
+    QRect design() const { return inside({ 0, 0, 1024, 768 }).adjusted(-6, -6, 7, 7); }
+};
+
+// Pixels of the screenshot outside the design that are not black.
+int outside(const QImage &e, const QRect &design)
+{
+    const QRect all = e.rect(), d = design.intersected(all);
+    return all.width() * all.height() - d.width() * d.height() - pixelsOf(e, all, Qt::black)
+        + pixelsOf(e, d, Qt::black);
+}
+
+// A variable of a process's environment, read from /proc.
+QString environmentOf(const QString &pid, const QByteArray &name)
+{
+    QFile f(u"/proc/%1/environ"_s.arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return u"(unreadable)"_s;
+    for (const QByteArray &v : f.readAll().split('\0'))
+        if (v.startsWith(name + '='))
+            return QString::fromLocal8Bit(v.mid(name.size() + 1));
+    return {};
+}
+} // namespace
+
+void TestKiosk::session_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("administrators");
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QString>("fit");
+    QTest::newRow("1024x600") << QSize(1024, 600) << QString() << u"1"_s << u"0.78"_s;
+    QTest::newRow("1280x720") << QSize(1280, 720) << QString() << u"1"_s << u"0.93"_s;
+    QTest::newRow("1366x768") << QSize(1366, 768) << QString() << u"1"_s << u"1"_s;
+    // An administrator's 1.5 would push the bottom rows below the screen; a desktop's 120 dpi
+    // must not multiply the session's scale.
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << u"1.5"_s << u"1.4"_s << u"1.4"_s;
+    QTest::newRow("3840x2160") << QSize(3840, 2160) << QString() << u"2.81"_s << u"2.81"_s;
 }
 
 void TestKiosk::session()
 {
+    QFETCH(QSize, screen);
+    QFETCH(QString, administrators);
+    QFETCH(QString, scale);
+    QFETCH(QString, fit);
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    const Fit f(screen);
+    const bool wide = screen == QSize(1920, 1080);
+
     XSession x;
     QString error;
-    QVERIFY2(x.start({ 1920, 1080 }, &error), qPrintable(error));
-    x.run(u"xrdb"_s, { u"-nocpp"_s, u"-merge"_s }, "Xft.dpi: 120\n");
-
-    const QString window
-        = x.startProgram(QStringLiteral(PROVIMI_PACKAGE_ROOT "/usr/bin/provimi-kiosk"), &error);
+    QVERIFY2(x.start(screen, &error), qPrintable(error));
+    if (wide)
+        x.run(u"xrdb"_s, { u"-nocpp"_s, u"-merge"_s }, "Xft.dpi: 120\n");
+    if (administrators.isEmpty())
+        qunsetenv("QT_SCALE_FACTOR");
+    else
+        qputenv("QT_SCALE_FACTOR", administrators.toLatin1());
+    const QString window = x.startProgram(Kiosk, &error);
+    qunsetenv("QT_SCALE_FACTOR");
     QVERIFY2(!window.isEmpty(), qPrintable(error));
-    // It covers the screen: at 1.4 the window reaches one pixel past it, which the screen clips.
+    // The exam gets Qt's scale and its own fit, and the date's locale.
+    const QString pid = x.xdotool({ u"getwindowpid"_s, window });
+    QCOMPARE(environmentOf(pid, "QT_SCALE_FACTOR"), scale);
+    QCOMPARE(environmentOf(pid, "PROVIMI_FIT"), fit);
+    QCOMPARE(environmentOf(pid, "PROVIMI_DATE_LOCALE"), u"sq_AL"_s);
+    QString log;
+    if (!administrators.isEmpty())
+        QTRY_VERIFY2((log += x.programOutput())
+                         .contains(u"me QT_SCALE_FACTOR=1.5 provimi del jashtë ekranit 1920x1080; "
+                                   "përdoret 1.4."_s),
+            qPrintable(log));
+    // It covers the screen (at a fractional scale one window pixel past it, which the screen
+    // clips).
     const QRect g = x.geometry(window);
-    QVERIFY2(g.contains(QRect(0, 0, 1920, 1080)) && QRect(0, 0, 1921, 1081).contains(g),
+    const int past = int(std::ceil(f.scale));
+    QVERIFY2(g.contains(QRect(QPoint(0, 0), screen))
+            && QRect(QPoint(0, 0), screen + QSize(past, past)).contains(g),
         qPrintable(QDebug::toString(g)));
+
+    // The start-up screen, every control on it inside the design and the rest black: the logo
+    // at its top left, the last question button at its bottom right, the last answer, the
+    // leave alternative, KONFIRMOJ and the clock.
     QImage e;
-    QVERIFY2(
-        x.shotUntil(&e, [&] { return e.pixelColor(scaled(786, 206)) == QColor(255, 128, 128); }),
-        "question button 1 is not at its scaled place");
+    auto has = [&](QRect design, const QColor &c, int least) {
+        return pixelsOf(e, f.inside(design), c) >= least;
+    };
+    // Mostly not black: a picture.
+    auto drawn = [&](QRect design) {
+        const QRect r = f.inside(design);
+        return pixelsOf(e, r, Qt::black) < r.width() * r.height() / 2;
+    };
+    auto startUp = [&] {
+        return has({ 780, 200, 33, 33 }, Pink, 100) && has({ 978, 705, 33, 33 }, Pink, 100)
+            && has({ 48, 696, 577, 47 }, Qt::white, 5000)
+            && has({ 640, 688, 121, 57 }, Qt::white, 1000)
+            && has({ 640, 528, 121, 49 }, Green, 1000) && has({ 640, 624, 131, 65 }, Qt::red, 200)
+            && drawn({ 8, 8, 64, 64 }) && drawn({ 850, 10, 93, 131 })
+            && outside(e, f.design()) == 0;
+    };
+    const bool shown = x.shotUntil(&e, startUp);
     QDir().mkpath(QStringLiteral(PROVIMI_SCREENS_DIR));
-    e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-1920x1080.png"));
+    e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-%1-start.png").arg(name));
+    QVERIFY2(shown, "the start-up screen is not whole and centred");
 
-    // The usual window manager keys bring up no menu or popup and leave the exam where it is.
-    const QStringList all { u"search"_s, u"--onlyvisible"_s, u"--name"_s, QString() };
-    const QString before = x.xdotool(all);
-    x.keys(u"key alt+space alt+F4 alt+Escape alt+Tab super+d ctrl+alt+Right"_s);
-    QThread::msleep(700);
-    QVERIFY(x.programRunning());
-    QCOMPARE(x.xdotool(all), before);
-    QCOMPARE(x.geometry(window), g);
+    if (wide) {
+        // The usual window manager keys bring up no menu or popup and leave the exam where it is.
+        const QStringList all { u"search"_s, u"--onlyvisible"_s, u"--name"_s, QString() };
+        const QString before = x.xdotool(all);
+        x.keys(u"key alt+space alt+F4 alt+Escape alt+Tab super+d ctrl+alt+Right"_s);
+        QThread::msleep(700);
+        QVERIFY(x.programRunning());
+        QCOMPARE(x.xdotool(all), before);
+        QCOMPARE(x.geometry(window), g);
+    }
 
-    // The end request's box carries its own navy title bar with the title in white.
-    x.click(scaled(700, 716));
-    x.click(scaled(700, 552));
-    const QString box = x.search(u"--name"_s, u"^K U J D E S !$"_s, 10000);
-    QVERIFY(!box.isEmpty());
-    const QRect bar(x.geometry(box).topLeft() + QPoint(2, 2), QSize(200, 28)); // 24 at 1.4
+    // Question 1, answer A and KONFIRMOJ, clicked where they are drawn: the question opens, the
+    // answer is marked, and after the flight the exam asks for another question.
+    x.click(f.at(796, 216));
+    QVERIFY(x.shotUntil(&e, [&] { return has({ 780, 200, 33, 33 }, Open, 100); }));
+    e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-%1-question.png").arg(name));
+    x.click(f.at(336, 496));
+    QVERIFY(x.shotUntil(&e, [&] { return has({ 48, 472, 577, 49 }, Open, 5000); }));
+    x.click(f.at(700, 552));
     QVERIFY(x.shotUntil(&e, [&] {
-        return pixelsOf(e, bar, QColor(0, 0, 128)) > 2000 && pixelsOf(e, bar, Qt::white) > 20;
+        return has({ 780, 200, 33, 33 }, Open, 100) && has({ 80, 200, 249, 73 }, Qt::white, 50);
     }));
-    e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-end-request.png"));
 
-    // Yes, once the box takes keys, ends the exam; its leave button ends the session.
+    // The leave alternative and KONFIRMOJ: the end request's box, centred over the design, with
+    // its own navy title bar and the title in white.
+    x.click(f.at(700, 716));
+    QVERIFY(x.shotUntil(&e, [&] { return has({ 640, 688, 121, 57 }, Open, 1000); }));
+    x.click(f.at(700, 552));
+    const QString box = x.search(u"--name"_s, BoxTitle, 10000);
+    QVERIFY(!box.isEmpty());
+    const QRect b = x.geometry(box);
+    const QPoint off = b.center() - f.at(512, 384);
+    QVERIFY2(std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4 && f.design().contains(b),
+        qPrintable(QDebug::toString(b)));
+    const QRect bar(b.topLeft() + QPoint(2, 2), QSize(b.width() - 4, int(20 * f.scale)));
+    const bool titled = x.shotUntil(&e, [&] {
+        return pixelsOf(e, bar, QColor(0, 0, 128)) > 1000 && pixelsOf(e, bar, Qt::white) > 20;
+    });
+    e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-%1-box.png").arg(name));
+    QVERIFY(titled);
+
+    // Yes, once the box takes keys: the closing screen, the percentage and the leave button, all
+    // inside the design; the leave button, clicked where it is drawn, ends the session.
     QThread::msleep(700);
     x.xdotool({ u"windowfocus"_s, u"--sync"_s, box });
     x.keys(u"key Return"_s);
-    QVERIFY(
-        x.shotUntil(&e, [&] { return e.pixelColor(scaled(646, 494)) == QColor(255, 255, 192); }));
-    x.click(scaled(700, 502));
+    QVERIFY(XSession::poll([&] { return x.search(u"--name"_s, BoxTitle).isEmpty(); }));
+    const bool closed = x.shotUntil(&e, [&] {
+        return pixelsOf(e, bar, QColor(0, 0, 128)) == 0
+            && has({ 640, 488, 121, 29 }, PaleYellow, 500)
+            && has({ 616, 200, 161, 57 }, Qt::red, 100) && outside(e, f.design()) == 0;
+    });
+    e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-%1-closing.png").arg(name));
+    QVERIFY2(closed, "the closing screen is not whole and centred");
+    x.click(f.at(700, 502));
     QCOMPARE(x.waitForExit(10000), 0);
 }
 
-XSESSION_TEST_MAIN(TestKiosk, "openbox", "xdpyinfo", "xset", "xprop", "xrdb")
+void TestKiosk::tooSmall()
+{
+    // One line on the screen until it is closed, the same in the session's log, status 1.
+    XSession x;
+    QString error;
+    QVERIFY2(x.start({ 800, 600 }, &error), qPrintable(error));
+    QProcess kiosk;
+    kiosk.setProcessEnvironment(x.environment());
+    kiosk.start(Kiosk, {});
+    const QString message = x.search(u"--class"_s, u"Xmessage"_s, 10000);
+    QVERIFY(!message.isEmpty());
+    const QRect g = x.geometry(message);
+    QVERIFY2(
+        QRect(0, 0, 800, 600).contains(g) && g.height() < 100, qPrintable(QDebug::toString(g)));
+    QImage e;
+    QVERIFY(x.shotUntil(&e, [&] { return pixelsOf(e, g, Qt::black) > 200; }));
+    e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-800x600.png"));
+    x.xdotool({ u"windowfocus"_s, u"--sync"_s, message });
+    x.keys(u"key Return"_s);
+    QVERIFY(kiosk.waitForFinished(10000));
+    QCOMPARE(kiosk.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(kiosk.readAllStandardError()),
+        u"provimi-kiosk: Ekrani 800x600 është shumë i vogël për provimin: duhet të jetë të "
+        "paktën 1024x600.\n"_s);
+}
+
+XSESSION_TEST_MAIN(TestKiosk, "openbox", "xdpyinfo", "xset", "xprop", "xrdb", "xmessage")
 
 #include "tst_kiosk.moc"

@@ -60,9 +60,10 @@ public:
     int waitForExit(int timeoutMs);
     bool programRunning() const { return m_program.state() != QProcess::NotRunning; }
     QString programOutput() { return QString::fromLocal8Bit(m_program.readAllStandardError()); }
+    // What a process on this display gets: the test's environment with the display set.
+    QProcessEnvironment environment() const;
 
 private:
-    QProcessEnvironment environment() const;
     QProcess m_xvfb, m_windowManager, m_program, m_other;
     QTemporaryDir m_home; // the window manager's, empty
     QString m_display;
