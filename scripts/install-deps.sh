@@ -9,7 +9,7 @@ packages=(
   fontconfig fonts-liberation fonts-comfortaa
   xvfb xauth xdotool time
   openbox x11-utils x11-xserver-utils
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -17,7 +17,11 @@ tree=$(find . -type f | sort)
 expected='./bin/provimi
 ./bin/provimi-kiosk
 ./share/applications/provimi.desktop
+./share/doc/provimi/changelog.gz
+./share/doc/provimi/copyright
 ./share/icons/hicolor/scalable/apps/provimi.svg
+./share/man/man1/provimi-kiosk.1.gz
+./share/man/man1/provimi.1.gz
 ./share/metainfo/al.qkp.provimi.metainfo.xml
 ./share/provimi/openbox-rc.xml
 ./share/xsessions/provimi.desktop'
