@@ -9,6 +9,7 @@
 #include "screen/TextLabel.h"
 #include "support/Grab.h"
 
+#include <QDebug>
 #include <QGroupBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -22,6 +23,7 @@ private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void asDesigned();
     void painting();
+    void zoomed();
 };
 
 namespace {
@@ -166,6 +168,66 @@ void TestWindow::painting()
     QVERIFY2(ink.left() >= 300 + blank && ink.left() <= 300 + blank + 3,
         qPrintable(QString::number(ink.left())));
     QVERIFY(ink.top() >= 150 && ink.bottom() < 150 + d.lineHeight());
+}
+
+void TestWindow::zoomed()
+{
+    // Below 1 the design's pixels stay the controls' own, the window's are scaled and, centred,
+    // shifted; the bevels keep their pixel, the text and the drawing scale with the layout.
+    FormProvimi one, w(0.78);
+    for (FormProvimi *f : { &one, &w }) {
+        f->resize(1280, 1024);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+    }
+    FlatButton *b1 = w.CmdZgjidhPyetjen(1);
+    QCOMPARE(b1->designGeometry(), QRect(24, 16, 33, 33));
+    QCOMPARE(b1->geometry(), QRect(19, 12, 25, 26));
+    w.setCentred(true);
+    QCOMPARE(w.designArea(), QRect(240, 212, 799, 599));
+    QCOMPARE(b1->geometry(), QRect(259, 224, 25, 26));
+    QCOMPARE(b1->designGeometry(), QRect(24, 16, 33, 33));
+    // Set through the design, a control stands at the mapping whatever was there before.
+    b1->setDesignGeometry({ 100, 100, 50, 50 });
+    QCOMPARE(b1->geometry(), QRect(318, 290, 39, 39));
+
+    // A wrapped caption covers the zoomed share of what it covers at 1, line for line; and so
+    // do a drawn box and printed text.
+    QString rules;
+    for (int i = 0; i < 4; ++i)
+        rules += QStringLiteral("Pyetjet janë zgjedhur në mënyrë të rastësishme nga kompjuteri. ");
+    for (FormProvimi *f : { &one, &w }) {
+        f->LblNjoftim->setCaption(rules);
+        f->LblNjoftim->show();
+        DrawingSurface &d = f->surface();
+        d.filledBox({ 700, 300 }, { 760, 340 }, Qt::red);
+        d.setForeColor(Qt::green);
+        d.setCurrentX(700);
+        d.setCurrentY(400);
+        d.print(QStringLiteral("Nr.  7 _  (P 12 C)"));
+    }
+    auto inkAt = [](FormProvimi &f, QRect design, const std::function<bool(QColor)> &ink) {
+        const QRect box = inkIn(grabWindow(&f), f.mapping().toWindow(design), ink);
+        return QRectF(box.translated(-f.designArea().topLeft()));
+    };
+    using Ink = std::function<bool(QColor)>;
+    const std::pair<QRect, Ink> inks[] = {
+        { { 52, 140, 553, 313 }, // inside the border, yellow
+            [](QColor c) { return c.red() > 128 && c.green() > 128 && c.blue() < 128; } },
+        { { 690, 290, 80, 60 }, [](QColor c) { return c == Qt::red; } },
+        { { 690, 390, 200, 40 }, [](QColor c) { return c.green() > 128 && c.red() < 64; } },
+    };
+    for (const auto &[design, ink] : inks) {
+        const QRectF at1 = inkAt(one, design, ink), small = inkAt(w, design, ink);
+        const QRectF expected(at1.topLeft() * 0.78, at1.size() * 0.78);
+        const QPointF a = small.topLeft() - expected.topLeft(),
+                      b = small.bottomRight() - expected.bottomRight();
+        QVERIFY2(!at1.isEmpty()
+                && std::max({ std::abs(a.x()), std::abs(a.y()), std::abs(b.x()), std::abs(b.y()) })
+                    <= 2,
+            qPrintable(QDebug::toString(small) + u" for "_qs + QDebug::toString(expected)));
+    }
+    grabToPng(&w, QStringLiteral("window-zoom-0.78"));
 }
 
 QTEST_MAIN(TestWindow)
