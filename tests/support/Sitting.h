@@ -26,8 +26,9 @@ struct Sitting
     Exam exam;
     std::optional<int> exitCode;
 
-    explicit Sitting(float seed = 31415.5f, bool show = true)
-        : exam(window, dialogs, seed, QDate(2026, 12, 7))
+    explicit Sitting(float seed = 31415.5f, bool show = true, double zoom = 1)
+        : window(zoom)
+        , exam(window, dialogs, seed, QDate(2026, 12, 7))
     {
         QObject::connect(&exam, &Exam::finished, [this](int code) { exitCode = code; });
         exam.Form_Load();

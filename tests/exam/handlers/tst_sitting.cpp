@@ -25,6 +25,7 @@ private slots:
     void wholeSitting();
     void closingScreen();
     void drawnAtScreenResolution();
+    void zoomedSitting();
 };
 
 namespace {
@@ -387,6 +388,34 @@ void TestSitting::drawnAtScreenResolution()
     QVERIFY(frame != black && img.pixel(b) != black);
     for (int x = -10 * d - 1; x < 0; ++x)
         QCOMPARE(img.pixel(b.x() + x, b.y()), x >= -10 * d && x < -8 * d ? frame : black);
+}
+
+void TestSitting::zoomedSitting()
+{
+    // At a zoom the exam works in the design's pixels: the layout it reads at start-up, the
+    // answer buttons it puts back after a flight, the question buttons it moves at closing, and
+    // the frames it draws around them, which stand around the zoomed buttons on the window.
+    Sitting t(31415.5f, true, 0.78);
+    t.window.setCentred(true);
+    QCOMPARE(t.s().GjeresiaButonit, 33.0f);
+    QVERIFY(t.s().AltLeft(2) == 48 && t.s().AltTop(2) == 528 && t.s().AltWidth(2) == 577);
+    const QRect answerB = t.answerButton(2)->geometry();
+    t.mark(1, 2);
+    QVERIFY(Sitting::click(t.window.CmdKonfirmoj));
+    QCOMPARE(t.question(1)->text(), u"B"_s);
+    QCOMPARE(t.answerButton(2)->designGeometry(), QRect(48, 528, 577, 47));
+    QCOMPARE(t.answerButton(2)->geometry(), answerB);
+    t.close();
+    const QImage img = grabToPng(&t.window, u"closing-zoom-0.78"_s);
+    for (int i = 1; i <= 50; ++i) {
+        QCOMPARE(t.question(i)->designGeometry().topLeft(), gridPlace(i) + QPoint(5, 5));
+        // Left of the moved button: black, then the frame's side 8 to 10 design pixels away.
+        const QRect b = t.question(i)->geometry();
+        int gap = 1;
+        while (gap < 12 && img.pixelColor(b.left() - gap, b.center().y()) == Qt::black)
+            ++gap;
+        QVERIFY2(gap >= 6 && gap <= 8, qPrintable(u"%1: %2"_s.arg(i).arg(gap)));
+    }
 }
 
 QTEST_MAIN(TestSitting)
