@@ -170,7 +170,8 @@ void TestKiosk::session()
     }
 
     // Question 1, answer A and KONFIRMOJ, clicked where they are drawn: the question opens, the
-    // answer is marked, and after the flight the exam asks for another question.
+    // answer is marked, and after the flight the exam asks for another question (above where
+    // the question stood).
     x.click(f.at(796, 216));
     QVERIFY(x.shotUntil(&e, [&] { return has({ 780, 200, 33, 33 }, Open, 100); }));
     e.save(QStringLiteral(PROVIMI_SCREENS_DIR "/kiosk-%1-question.png").arg(name));
@@ -178,7 +179,7 @@ void TestKiosk::session()
     QVERIFY(x.shotUntil(&e, [&] { return has({ 48, 472, 577, 49 }, Open, 5000); }));
     x.click(f.at(700, 552));
     QVERIFY(x.shotUntil(&e, [&] {
-        return has({ 780, 200, 33, 33 }, Open, 100) && has({ 80, 200, 249, 73 }, Qt::white, 50);
+        return has({ 780, 200, 33, 33 }, Open, 100) && has({ 80, 205, 240, 40 }, Qt::white, 50);
     }));
 
     // The leave alternative and KONFIRMOJ: the end request's box, centred over the design, with
