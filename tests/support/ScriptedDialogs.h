@@ -40,11 +40,12 @@ public:
     }
 };
 
-// Answers the next real box from the keyboard: Return at once (dropped in its first half second),
-// then Space on `button`; a modal window left after 3 s is closed and `forced` set.
+// Records the next real box and sends it keys through its window, each so many milliseconds
+// after it was found open: "150 Return, 600 Escape" (keys as sendKey() takes them). A modal
+// window left after 3 s is closed and `forced` set.
 struct RealBoxAnswer
 {
-    explicit RealBoxAnswer(QMessageBox::StandardButton button);
+    explicit RealBoxAnswer(const QString &keys);
     std::optional<AskedBox> asked;
     bool forced = false;
     QTimer poll;
