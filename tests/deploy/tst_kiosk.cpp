@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +22,7 @@ private slots:
     void session_data();
     void session();
     void tooSmall();
+    void screenKeptAwake();
 };
 
 namespace {
@@ -241,6 +243,34 @@ void TestKiosk::tooSmall()
     QCOMPARE(QString::fromUtf8(kiosk.readAllStandardError()),
         u"provimi-kiosk: Ekrani 800x600 është shumë i vogël për provimin: duhet të jetë të "
         "paktën 1024x600.\n"_s);
+}
+
+void TestKiosk::screenKeptAwake()
+{
+    // Once the exam is up the screen saver is off and does not blank. Xvfb has no display power
+    // management for `xset q` to report, so the session's calls are also written down on their
+    // way to the real xset, first on the path.
+    QTemporaryDir spy;
+    const QString log = spy.filePath(u"calls"_s);
+    QFile xset(spy.filePath(u"xset"_s));
+    QVERIFY(xset.open(QIODevice::WriteOnly));
+    xset.write(u"#!/bin/sh\necho \"$*\" >>'%1'\nexec '%2' \"$@\"\n"_s
+                   .arg(log, QStandardPaths::findExecutable(u"xset"_s))
+                   .toLocal8Bit());
+    xset.close();
+    xset.setPermissions(xset.permissions() | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(spy.path()) + ':' + path);
+    XSession x;
+    QString error;
+    QVERIFY2(x.start({ 1024, 768 }, &error), qPrintable(error));
+    const QString window = x.startProgram(Kiosk, &error);
+    qputenv("PATH", path);
+    QVERIFY2(!window.isEmpty(), qPrintable(error));
+    const QString q = x.run(u"xset"_s, { u"q"_s });
+    QVERIFY2(q.contains(u"prefer blanking:  no"_s) && q.contains(u"timeout:  0 "_s), qPrintable(q));
+    QFile calls(log);
+    QVERIFY(calls.open(QIODevice::ReadOnly) && calls.readAll().split('\n').contains("-dpms"));
 }
 
 XSESSION_TEST_MAIN(TestKiosk, "openbox", "xdpyinfo", "xset", "xprop", "xrdb", "xmessage")
