@@ -36,7 +36,16 @@ bool KeyGuard::eventFilter(QObject *watched, QEvent *e)
 // before its own release.
 bool KeyGuard::boxKey(QObject *window, QKeyEvent *e)
 {
-    if (e->isAutoRepeat())
+    // Qt does not flag every repeat of a held key: a press at the time of that key's release is
+    // one too.
+    const bool repeated = e->isAutoRepeat()
+        || (e->type() == QEvent::KeyPress && e->timestamp() != 0 && e->key() == m_releasedKey
+            && e->timestamp() == m_releasedAt);
+    if (e->type() == QEvent::KeyRelease) {
+        m_releasedKey = e->key();
+        m_releasedAt = e->timestamp();
+    }
+    if (repeated)
         return true;
     if (e->type() == QEvent::KeyPress) {
         if (m_opened.elapsed() < MessageBoxDeafMs)

@@ -42,5 +42,8 @@ private:
     QElapsedTimer m_opened;
     // The press held back until its release, when it was fresh.
     std::unique_ptr<QKeyEvent> m_heldPress;
+    // The last release: the X server repeats a held key as a release and a press at one time.
+    int m_releasedKey = 0;
+    quint64 m_releasedAt = 0;
     bool m_replaying = false;
 };

@@ -264,6 +264,8 @@ void TestWindow::boxKeys_data()
     const auto yes = QMessageBox::Yes, no = QMessageBox::No;
     QTest::newRow("pressed twice within the half second") << u"150 Return, 300 Return"_s << no;
     QTest::newRow("held past it") << u"300 Return+, 550 Return*, 600 Return*, 650 Return-"_s << no;
+    QTest::newRow("held from before, repeats unflagged")
+        << u"550 Return~, 600 Return~, 650 Return-"_s << no;
     QTest::newRow("with Alt") << u"600 Alt+Return"_s << no;
     QTest::newRow("pressed after it") << u"600 Return"_s << yes;
 }
