@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <iterator>
+
 namespace BankRecord {
 
 namespace {
@@ -30,6 +32,7 @@ constexpr Column Record[] = {
     { "FondSizeAlt", "INTEGER" },
     { "Koduar", "TEXT" },
 };
+static_assert(std::size(Record) == FieldCount);
 } // namespace
 
 std::span<const Column> columns()

@@ -18,6 +18,26 @@ struct Column
 
 inline const QString Table = QStringLiteral("FondPyetjesh");
 
+// Each column's place in the record.
+enum Field : int {
+    NumerIDiPyetjes,
+    FashikulliGrupPyetjesh,
+    NrIPyetjesNeFashikull,
+    Veshtiresia,
+    PergjigjaESakte,
+    PikePozitive,
+    PikeNegative,
+    StrukturaEPyetjes,
+    ImazhTekstIPyetes,
+    ImazhGrafikIPyetes,
+    AlternativaATekst, // to AlternativaETekst
+    AlternativaAGrafik = AlternativaATekst + 5, // to AlternativaEGrafik
+    FondSizeP = AlternativaAGrafik + 5,
+    FondSizeAlt,
+    Koduar,
+    FieldCount
+};
+
 std::span<const Column> columns();
 
 // The statement that creates the table in a bank file.

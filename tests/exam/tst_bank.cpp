@@ -1,11 +1,11 @@
 // The built-in bank: its own rules, and every text fits where the candidate reads it (the
-// question above the answer buttons, each alternative in its button), measured in real fonts.
+// question above the answer buttons, each alternative in its button), measured in real fonts
+// as a bank file's texts are.
 
 #include "base/Units.h"
 #include "exam/DemoBank.h"
 #include "exam/ExamState.h"
-#include "screen/FlatButton.h"
-#include "screen/TextLabel.h"
+#include "store/TextFit.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -19,21 +19,6 @@ class TestBank final : public QObject
 private slots:
     void bank();
 };
-
-namespace {
-// The question label stands at Top 250 and must end above the first answer button at 472; a
-// caption may use its button's whole inset width and the height between its 2-pixel bevels.
-constexpr int NoticeWidth = 561 - 2 * TextLabel::BorderThickness;
-constexpr int VisibleHeight = 472 - 250 - 2 * TextLabel::BorderThickness;
-constexpr int AlternativeWidth = 577 - 2 * FlatButton::TextInset;
-constexpr int AlternativeHeight = 47 - 2 * 2;
-
-QRect measured(double points, int width, int flags, const QString &t)
-{
-    return QFontMetrics(Units::font(Units::Arial, points))
-        .boundingRect(QRect(0, 0, width, 100000), flags | Qt::TextWordWrap, t);
-}
-} // namespace
 
 void TestBank::bank()
 {
@@ -59,21 +44,13 @@ void TestBank::bank()
         QCOMPARE(s.Alternativat(q, 5).isEmpty(), n == 4);
         questions.insert(s.Pyetja(q));
 
-        const QRect r = measured(s.FondSizeP(q), NoticeWidth, Qt::AlignLeft, s.Pyetja(q));
-        QVERIFY2(!s.Pyetja(q).trimmed().isEmpty() && r.width() <= NoticeWidth
-                && r.height() <= VisibleHeight,
+        QVERIFY2(
+            !s.Pyetja(q).trimmed().isEmpty() && TextFit::questionFits(s.Pyetja(q), s.FondSizeP(q)),
             qPrintable(info));
-        const QFontMetrics fm(Units::font(Units::Arial, s.FondSizeAlt(q)));
         for (int j = 1; j <= n; ++j) {
             const QString &t = s.Alternativat(q, j);
-            const QRect a = measured(s.FondSizeAlt(q), AlternativeWidth, Qt::AlignCenter, t);
-            const QString where = info + QStringLiteral(", alternative %1").arg(j);
-            QVERIFY2(!t.trimmed().isEmpty() && a.width() <= AlternativeWidth
-                    && a.height() <= AlternativeHeight,
-                qPrintable(where));
-            // No word is so long that wrapping at blanks would have to break it.
-            for (const QString &word : t.split(u' ', Qt::SkipEmptyParts))
-                QVERIFY2(fm.horizontalAdvance(word) <= AlternativeWidth, qPrintable(where));
+            QVERIFY2(!t.trimmed().isEmpty() && TextFit::alternativeFits(t, s.FondSizeAlt(q)),
+                qPrintable(info + QStringLiteral(", alternative %1").arg(j)));
         }
     }
     QCOMPARE(questions.size(), 50); // no question twice
