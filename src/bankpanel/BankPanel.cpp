@@ -126,8 +126,8 @@ void BankPanel::closeConnection()
 {
     if (m_connectionName.isEmpty())
         return;
+    // The mapper lets go of a model that is destroyed (it refuses a null one).
     m_mapper->clearMapping();
-    m_mapper->setModel(nullptr);
     delete m_model;
     m_model = nullptr;
     QSqlDatabase::database(m_connectionName, false).close();

@@ -2,6 +2,7 @@
 
 #include "base/Bevel.h"
 #include "base/Units.h"
+#include "store/Picture.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -32,6 +33,16 @@ void FlatButton::setFontSize(double points)
     setFont(f);
 }
 
+void FlatButton::setPictureData(const QByteArray &bytes)
+{
+    if (bytes == m_pictureData)
+        return;
+    m_pictureData = bytes;
+    m_face = QImage();
+    m_faceBox = QSize();
+    update();
+}
+
 void FlatButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -42,14 +53,18 @@ void FlatButton::paintEvent(QPaintEvent *)
     (down ? Bevels::Pressed : Bevels::Raised).draw(p, r);
 
     const QString title = text();
-    if (!title.isEmpty()) {
+    if (!m_pictureData.isEmpty() || !title.isEmpty()) {
         p.save();
         QRect box = paintInDesign(p).adjusted(TextInset, TextInset, -TextInset, -TextInset);
         if (down)
             box.translate(1, 1);
-        p.setFont(font());
-        p.setPen(isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
-        p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, title);
+        if (!m_pictureData.isEmpty()) {
+            drawPicture(p, box);
+        } else {
+            p.setFont(font());
+            p.setPen(isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
+            p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, title);
+        }
         p.restore();
     }
     if (hasFocus()) {
@@ -57,6 +72,21 @@ void FlatButton::paintEvent(QPaintEvent *)
         p.setPen(pen);
         p.drawRect(r.adjusted(3, 3, -4, -4));
     }
+}
+
+void FlatButton::drawPicture(QPainter &p, const QRect &box)
+{
+    // Drawn again when the button changed its size (a flight) or its screen. The painter
+    // draws in design pixels: the picture has as many pixels as the zoomed screen shows.
+    const qreal ratio = devicePixelRatioF() * mapping().zoom();
+    if (m_faceBox != box.size() || m_face.devicePixelRatio() != ratio) {
+        m_faceBox = box.size();
+        m_face = Picture::render(
+            m_pictureData, [&](QSize own) { return Picture::fitted(own, box.size()); }, ratio);
+    }
+    QRect place(QPoint(), m_face.deviceIndependentSize().toSize());
+    place.moveCenter(box.center());
+    p.drawImage(place.topLeft(), m_face);
 }
 
 void FlatButton::keyPressEvent(QKeyEvent *e)

@@ -3,6 +3,7 @@
 #include "screen/DesignPlaced.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPushButton>
 
 // A push button that paints its own face in the colour it is given, with a classic raised
@@ -30,6 +31,12 @@ public:
     QString tag() const { return m_tag; }
     void setTag(const QString &t) { m_tag = t; }
 
+    // A picture on the face instead of the caption: the bytes of a PNG or SVG file, none when
+    // empty. It stands at its own size, shrunk in proportion to fit inside the caption's inset,
+    // so it shrinks with the button; the caption stays the button's accessible name.
+    QByteArray pictureData() const { return m_pictureData; }
+    void setPictureData(const QByteArray &bytes);
+
     // Whether the last press came from the keyboard (Space or Return) rather than the mouse.
     bool pressedByKey() const { return m_pressedByKey; }
 
@@ -42,8 +49,13 @@ protected:
     void mousePressEvent(QMouseEvent *) override;
 
 private:
+    void drawPicture(QPainter &p, const QRect &box);
+
     QColor m_backColor = Qt::white;
     double m_fontSize = 0;
     bool m_pressedByKey = false;
     QString m_tag;
+    QByteArray m_pictureData;
+    QImage m_face; // the picture as last drawn, fitted into m_faceBox at its pixel ratio
+    QSize m_faceBox;
 };

@@ -1,9 +1,10 @@
 #include "screen/PictureBox.h"
 
 #include "base/Bevel.h"
+#include "store/Picture.h"
 
+#include <QFile>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 constexpr int BorderWidth = Bevel::Thickness;
@@ -23,6 +24,7 @@ QImage PictureBox::picture() const
 void PictureBox::setPicture(const QImage &p)
 {
     m_drawing.clear();
+    m_svg.clear();
     m_drawingSize = QSize();
     m_picture = p;
     fitToPicture();
@@ -32,8 +34,23 @@ void PictureBox::setPicture(const QImage &p)
 void PictureBox::setDrawing(const QString &resource)
 {
     m_drawing = resource;
+    m_svg.clear();
     m_drawingSize = QSize();
     m_picture = QImage();
+    update();
+}
+
+void PictureBox::setPictureData(const QByteArray &bytes)
+{
+    if (Picture::format(bytes) != QLatin1String("svg")) {
+        setPicture(QImage::fromData(bytes));
+        return;
+    }
+    m_drawing.clear();
+    m_svg = bytes;
+    m_drawingSize = Picture::size(bytes);
+    m_picture = QImage();
+    fitToPicture();
     update();
 }
 
@@ -46,7 +63,8 @@ QRect PictureBox::innerRect() const
 QSize PictureBox::pictureSize() const
 {
     // A drawing is drawn at its zoomed size: its design size is its own.
-    return m_drawing.isEmpty() ? m_picture.deviceIndependentSize().toSize() : m_drawingSize;
+    const QSize own = isDrawing() ? m_drawingSize : m_picture.deviceIndependentSize().toSize();
+    return Picture::fitted(own, m_largest);
 }
 
 QSize PictureBox::shownSize() const
@@ -56,24 +74,29 @@ QSize PictureBox::shownSize() const
 }
 
 // A drawing is drawn again only when what it must fill changed: the box under a stretched
-// one, or the pixel ratio of the screen the window moved to.
+// one, or the pixel ratio of the screen the window moved to. It is read once for its size and
+// its picture.
 void PictureBox::drawIfNeeded() const
 {
-    if (m_drawing.isEmpty())
+    if (!isDrawing())
         return;
     const qreal ratio = devicePixelRatioF();
-    const QSize size = m_stretch ? innerRect().size() : shownSize();
     if (!m_picture.isNull() && m_picture.devicePixelRatio() == ratio
-        && m_picture.deviceIndependentSize().toSize() == size)
+        && m_picture.deviceIndependentSize().toSize()
+            == (m_stretch ? innerRect().size() : shownSize()))
         return;
-    QSvgRenderer svg(m_drawing);
-    m_drawingSize = svg.defaultSize();
-    const QSize target = m_stretch ? innerRect().size() : shownSize();
-    m_picture = QImage(target * ratio, QImage::Format_ARGB32_Premultiplied);
-    m_picture.setDevicePixelRatio(ratio);
-    m_picture.fill(Qt::transparent);
-    QPainter p(&m_picture);
-    svg.render(&p, QRectF(QPointF(0, 0), target));
+    if (m_svg.isEmpty()) {
+        QFile resource(m_drawing);
+        if (resource.open(QIODevice::ReadOnly))
+            m_svg = resource.readAll();
+    }
+    m_picture = Picture::render(
+        m_svg,
+        [this](QSize own) {
+            m_drawingSize = own;
+            return m_stretch ? innerRect().size() : shownSize();
+        },
+        ratio);
 }
 
 void PictureBox::setBackColor(const QColor &c)
@@ -134,7 +157,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (m_stretch && own != inner.size()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(inner, m_picture);
-    } else if (!m_stretch && own != shownSize()) { // an image, zoomed
+    } else if (!m_stretch && own != shownSize()) { // an image, zoomed or shrunk
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRect(inner.topLeft(), shownSize()), m_picture);
     } else {
