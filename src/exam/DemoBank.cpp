@@ -71,3 +71,27 @@ void MbushFondinDemo(ExamState &s)
         }
     }
 }
+
+std::vector<BankQuestion> demoBankRecords(const QByteArray &picture31, const QByteArray &picture32)
+{
+    ExamState s;
+    MbushFondinDemo(s);
+    std::vector<BankQuestion> records(QuestionCount);
+    for (int q = 1; q <= QuestionCount; ++q) {
+        BankQuestion &b = records[std::size_t(q - 1)];
+        b.NumerIDiPyetjes = q;
+        b.FashikulliGrupPyetjesh = QStringLiteral("Demo");
+        b.NrIPyetjesNeFashikull = q;
+        b.PergjigjaESakte = s.PergjigjaESakte(q);
+        b.PikePozitive = s.PikePozitive(q);
+        b.PikeNegative = 0;
+        b.StrukturaEPyetjes = s.StrukturaEPyetjes(q);
+        b.ImazhTekstIPyetes = s.Pyetja(q);
+        b.ImazhGrafikIPyetes = q == 31 ? picture31 : q == 32 ? picture32 : QByteArray();
+        for (int j = 1; j <= AlternativeCount; ++j)
+            b.AlternativaTekst.at(std::size_t(j - 1)) = s.Alternativat(q, j);
+        b.FondSizeP = s.FondSizeP(q);
+        b.FondSizeAlt = s.FondSizeAlt(q);
+    }
+    return records;
+}

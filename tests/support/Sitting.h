@@ -26,11 +26,13 @@ struct Sitting
     Exam exam;
     std::optional<int> exitCode;
 
-    explicit Sitting(float seed = 31415.5f, bool show = true, double zoom = 1)
+    explicit Sitting(
+        float seed = 31415.5f, bool show = true, double zoom = 1, SittingSetup setup = {})
         : window(zoom)
         , exam(window, dialogs, seed, QDate(2026, 12, 7))
     {
         QObject::connect(&exam, &Exam::finished, [this](int code) { exitCode = code; });
+        exam.setSitting(std::move(setup));
         exam.Form_Load();
         if (show) {
             window.showCoveringScreen();

@@ -6,6 +6,7 @@
 #include "base/Units.h"
 #include "exam/DemoBank.h"
 #include "exam/ExamState.h"
+#include "exam/FileBank.h"
 #include "exam/PaperDraw.h"
 #include "exam/PointColours.h"
 #include "exam/RandomGenerator.h"
@@ -14,7 +15,9 @@
 #include "screen/FormProvimi.h"
 #include "screen/PictureBox.h"
 #include "screen/TextLabel.h"
+#include "store/TextFit.h"
 
+#include <QFontMetrics>
 #include <QLocale>
 #include <QTimer>
 
@@ -89,20 +92,46 @@ void Exam::connectControls()
 void Exam::Form_Load()
 {
     showDate();
-    MbushFondinDemo(m_state);
+    // A bank file's questions are chosen first; the paper's order is drawn after them.
+    RandomGenerator random(m_seed);
+    if (m_setup.bank.empty())
+        MbushFondinDemo(m_state);
+    else
+        takeBankFromFile(random);
     RuajPozicionetAlt();
     countAlternatives();
-    RandomGenerator random(m_seed);
     drawPaper(m_state, random);
     m_state.NrPyetjeve = QuestionCount;
     layOutQuestionButtons();
     placePhotoAndName();
+    showSitting();
     clearAlternativeCaptions();
     describeQuestionButtons();
     describeAnswerButtons();
     for (int q : { 31, 32 })
-        m_window.PicPyG(q)->setAccessibleDescription(m_state.Pyetja(q));
+        if (m_paper.empty())
+            m_window.PicPyG(q)->setAccessibleDescription(m_state.Pyetja(q));
     drawPointLegend();
+}
+
+void Exam::takeBankFromFile(RandomGenerator &random)
+{
+    for (std::size_t i : chooseQuestions(m_setup.bank, QuestionCount, m_setup.quotas, random))
+        m_paper.push_back(m_setup.bank[i]);
+    if (m_paper.size() != std::size_t(QuestionCount))
+        qFatal(
+            "The bank gives %zu questions where the paper has %d", m_paper.size(), QuestionCount);
+    m_setup.bank.clear(); // the questions not on the paper are not needed again
+    fillBankFromFile(m_state, m_paper);
+    // A question's picture stands where the built-in ones do: in the smaller box's place when
+    // it fits there, else in the larger one's, shrunk to its size when larger.
+    for (int g : { 31, 32 })
+        m_window.PicPyG(g)->setLargestPicture(m_window.PicPyG(g)->designGeometry().size());
+}
+
+qint64 Exam::bankIdentifier(int q) const
+{
+    return m_paper.empty() ? q : m_paper.at(std::size_t(q - 1)).NumerIDiPyetjes.value_or(0);
 }
 
 void Exam::showDate()
@@ -183,6 +212,51 @@ void Exam::placePhotoAndName()
     name->setDesignGeometry(n);
 }
 
+namespace {
+// The texts an exam centre sets, the label each one replaces the design's caption of, and how
+// the administrator calls it.
+const struct
+{
+    QString SittingSetup::*text;
+    TextLabel *FormProvimi::*label;
+    const char *name;
+} SittingTexts[] = {
+    { &SittingSetup::title, &FormProvimi::LblEmertimIProvimit, "titulli" },
+    { &SittingSetup::dateText, &FormProvimi::LblData, "data" },
+    { &SittingSetup::desk, &FormProvimi::LblTezaTavolinaTerminali, "tavolina" },
+    { &SittingSetup::candidate, &FormProvimi::LblEmriMbiemri, "emri i kandidatit" },
+};
+} // namespace
+
+void Exam::showSitting()
+{
+    // Only what the exam centre set replaces the design's own.
+    for (const auto &t : SittingTexts)
+        if (!(m_setup.*t.text).isEmpty())
+            (m_window.*t.label)->setCaption(m_setup.*t.text);
+    if (!m_setup.photo.isEmpty())
+        m_window.ImgFoto->setPictureData(m_setup.photo);
+}
+
+QStringList Exam::textsThatDoNotFit() const
+{
+    // Measured on the labels as start-up left them, in their own fonts. A label always holds
+    // one line: the desk's big digits stand a little taller than their label by design.
+    QStringList problems;
+    for (const auto &t : SittingTexts) {
+        const QString &text = m_setup.*t.text;
+        const TextLabel *label = m_window.*t.label;
+        const int border = label->hasBorder() ? 2 * TextLabel::BorderThickness : 0;
+        const QSize room = label->size() - QSize(border, border);
+        const int line = QFontMetrics(label->font()).lineSpacing();
+        if (!text.isEmpty()
+            && !TextFit::fits(text, label->font(), { room.width(), std::max(room.height(), line) }))
+            problems << QStringLiteral("%1 \"%2\" nuk hyn në vendin e vet në dritare")
+                            .arg(QString::fromUtf8(t.name), text);
+    }
+    return problems;
+}
+
 void Exam::clearAlternativeCaptions()
 {
     // The leave alternative keeps its caption.
@@ -233,6 +307,10 @@ void Exam::Form_Activate()
 
 void Exam::moveBankPanelToFirst()
 {
-    // Without a question-bank database this fails, and the exam goes on regardless.
-    m_window.bankPanel()->moveToFirst();
+    // Bound to the bank file, read-only, the panel shows its first record. Without a bank file
+    // the move fails, and the exam goes on regardless.
+    BankPanel *panel = m_window.bankPanel();
+    if (!m_setup.bankFile.isEmpty())
+        panel->attachFile(m_setup.bankFile);
+    panel->moveToFirst();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exam/ExamState.h"
+#include "exam/SittingSetup.h"
 
 #include <QDate>
 #include <QLocale>
@@ -8,6 +9,8 @@
 
 class Dialogs;
 class FormProvimi;
+class PictureBox;
+class RandomGenerator;
 
 // The examination on the exam window: it owns the exam state and holds the handlers of the
 // window's events (start-up, activation, question selection, the answer click, confirmation
@@ -38,6 +41,13 @@ public:
     static constexpr int FlightDivisions = 200; // the button never quite arrives
     static constexpr double ArrivalFontPoints = 14;
 
+    // What the exam centre set for this sitting, given before Form_Load; a bank in it must
+    // have passed BankCheck. Without it the sitting is the design's own, with the built-in bank.
+    void setSitting(SittingSetup setup) { m_setup = std::move(setup); }
+    // After Form_Load: the texts the exam centre set that do not fit where the window shows
+    // them, one line each for the administrator.
+    QStringList textsThatDoNotFit() const;
+
     void Form_Load();
     void Form_Activate();
     void CmdZgjidhPyetjen_Click(int k);
@@ -56,6 +66,8 @@ public:
     Phase phase() const { return m_state.phase; }
     float seed() const { return m_seed; }
     bool isActivated() const { return m_activated; }
+    // The bank file's identifier of question q of this paper; q itself with the built-in bank.
+    qint64 bankIdentifier(int q) const;
 
 signals:
     // The program should end with this exit code (the leave button).
@@ -72,12 +84,15 @@ private:
     void placePhotoAndName();
     void clearAlternativeCaptions();
     void drawPointLegend();
+    void takeBankFromFile(RandomGenerator &random);
+    void showSitting();
 
     // Question selection, step by step.
     void hideQuestionArea();
     void startClockOnFirstQuestion();
     void showQuestion(int q);
     void colourQuestionButtons();
+    PictureBox *questionPicture(int q);
     void showAlternatives(int q);
     void markConfirmedAnswer(int k);
 
@@ -105,6 +120,8 @@ private:
     FormProvimi &m_window;
     Dialogs &m_dialogs;
     ExamState m_state;
+    SittingSetup m_setup;
+    std::vector<BankQuestion> m_paper; // from a bank file: question q is element q - 1
     const float m_seed;
     const QDate m_today;
     QLocale m_dateLocale = QLocale::system();

@@ -92,8 +92,10 @@ void Exam::landAnswer(int j, int k)
     m_window.LblNjoftim->hide();
     m_window.PicPyG(31)->hide();
     m_window.PicPyG(32)->hide();
-    for (int i = 1; i <= AlternativeCount; ++i)
+    for (int i = 1; i <= AlternativeCount; ++i) {
         m_window.CmdAlternativa(i)->setText(QString());
+        m_window.CmdAlternativa(i)->setPictureData({});
+    }
     m_state.PyetjaEHapur = 0;
     ZhbllokoButonat();
     describeQuestionButtons();

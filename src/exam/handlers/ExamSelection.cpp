@@ -11,6 +11,7 @@
 #include "screen/FormProvimi.h"
 #include "screen/PictureBox.h"
 #include "screen/TextLabel.h"
+#include "store/Picture.h"
 
 #include <QTimer>
 
@@ -78,7 +79,7 @@ void Exam::showQuestion(int q)
     // it must have without passing through another, so nothing that stays on screen is
     // repainted for nothing.
     const bool byPicture = m_state.StrukturaEPyetjes(q).startsWith(QLatin1Char('G'));
-    PictureBox *picture = byPicture ? m_window.PicPyG(q) : nullptr;
+    PictureBox *picture = byPicture ? questionPicture(q) : nullptr;
     for (int g : { 31, 32 })
         if (m_window.PicPyG(g) != picture)
             m_window.PicPyG(g)->hide();
@@ -91,6 +92,20 @@ void Exam::showQuestion(int q)
     QRect notice = m_window.LblNjoftim->designGeometry();
     notice.moveTop(QuestionTop);
     m_window.LblNjoftim->setDesignGeometry(notice);
+}
+
+PictureBox *Exam::questionPicture(int q)
+{
+    // The built-in bank's picture questions have their own boxes, 31 and 32.
+    if (m_paper.empty())
+        return m_window.PicPyG(q);
+    const QByteArray &g = m_paper.at(std::size_t(q - 1)).ImazhGrafikIPyetes;
+    const QSize size = Picture::size(g);
+    PictureBox *box = m_window.PicPyG(
+        Picture::fitted(size, m_window.PicPyG(32)->largestPicture()) == size ? 32 : 31);
+    box->setPictureData(g);
+    describe(box, m_state.Pyetja(q));
+    return box;
 }
 
 void Exam::colourQuestionButtons()
@@ -115,6 +130,11 @@ void Exam::showAlternatives(int q)
         }
         a->setFontSize(m_state.FondSizeAlt(q));
         a->setText(m_state.Alternativat(q, j));
+        const bool byPicture = !m_paper.empty() && hasAlternative
+            && m_state.StrukturaEPyetjes(q).at(j) == QLatin1Char('G');
+        a->setPictureData(byPicture
+                ? m_paper.at(std::size_t(q - 1)).AlternativaGrafik.at(std::size_t(j - 1))
+                : QByteArray());
         a->setBackColor(Qt::white);
         m_window.LblGermaEAlt(j)->setForeColor(Qt::white);
         if (hasAlternative) {
