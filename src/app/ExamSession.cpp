@@ -2,17 +2,18 @@
 
 #include "exam/PaperDraw.h"
 
-ExamSession::ExamSession(const KioskEnvironment &kiosk)
+ExamSession::ExamSession(const KioskEnvironment &kiosk, SittingSetup setup)
     : m_window(kiosk.zoom)
     , m_exam(m_window, m_dialogs, secondsSinceMidnight(), QDate::currentDate())
 {
     m_window.setCentred(kiosk.centred);
     if (kiosk.dateLocale)
         m_exam.setDateLocale(*kiosk.dateLocale);
+    m_exam.setSitting(std::move(setup));
 }
 
-void ExamSession::start()
+QStringList ExamSession::load()
 {
     m_exam.Form_Load();
-    m_window.showCoveringScreen();
+    return m_exam.textsThatDoNotFit();
 }

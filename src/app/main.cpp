@@ -1,22 +1,63 @@
 #include "app/Application.h"
+#include "app/Configuration.h"
 #include "app/DisplayClaim.h"
 #include "app/ExamSession.h"
+#include "app/Options.h"
+#include "app/ProblemScreen.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// The exam does not start: every problem on standard error, and in the exam session on the
+// screen until the invigilator has read it.
+int refuse(const QStringList &problems, bool onScreen)
+{
+    for (const QString &p : problems)
+        std::fprintf(stderr, "%s\n", qPrintable(p));
+    if (onScreen) {
+        ProblemScreen screen(problems);
+        screen.cover();
+        QApplication::exec();
+    }
+    return 2;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (Options::asksForHelp(argc, argv)) {
+        const QCoreApplication app(argc, argv);
+        std::printf("%s", qPrintable(Options::helpText()));
+        return 0;
+    }
     const auto app = openApplication(argc, argv);
+    Options options;
+    if (const auto wrong = options.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "provimi: %s\n", qPrintable(*wrong));
+        return 2;
+    }
 
     // One exam per display: a second start brings the running one to the front and ends.
     DisplayClaim display;
     if (!display.claim())
         return 0;
 
-    ExamSession session;
+    Configuration configuration = Configuration::read(options);
+    SittingSetup setup = configuration.load();
+    if (!configuration.problems.isEmpty())
+        return refuse(configuration.problems, options.showProblems);
+    ExamSession session(KioskEnvironment::fromProcess(), std::move(setup));
+    if (const QStringList problems = session.load(); !problems.isEmpty())
+        return refuse(problems, options.showProblems);
+
     QObject::connect(&session.exam(), &Exam::finished, app.get(), &QCoreApplication::exit);
     QObject::connect(
         &display, &DisplayClaim::frontRequested, &session.window(), &FormProvimi::bringToFront);
-    session.start();
+    session.show();
     return QApplication::exec();
 }
