@@ -15,11 +15,14 @@ cd "$2/usr"
 
 tree=$(find . -type f | sort)
 expected='./bin/provimi
+./bin/provimi-fond
 ./bin/provimi-kiosk
 ./share/applications/provimi.desktop
 ./share/doc/provimi/changelog.gz
 ./share/doc/provimi/copyright
+./share/doc/provimi/examples/provimi.conf
 ./share/icons/hicolor/scalable/apps/provimi.svg
+./share/man/man1/provimi-fond.1.gz
 ./share/man/man1/provimi-kiosk.1.gz
 ./share/man/man1/provimi.1.gz
 ./share/metainfo/al.qkp.provimi.metainfo.xml
@@ -27,7 +30,11 @@ expected='./bin/provimi
 ./share/xsessions/provimi.desktop'
 [ "$tree" = "$expected" ] || fail "installed tree:
 $tree"
-{ [ -x bin/provimi ] && [ -x bin/provimi-kiosk ]; } || fail "the programs are not executable"
+{ [ -x bin/provimi ] && [ -x bin/provimi-fond ] && [ -x bin/provimi-kiosk ]; } ||
+    fail "the programs are not executable"
+# The example configuration configures nothing until the administrator uncomments it.
+! grep -v '^;' share/doc/provimi/examples/provimi.conf | grep -q '=' ||
+    fail "the example configuration sets a key"
 
 desktop-file-validate share/applications/provimi.desktop share/xsessions/provimi.desktop
 appstreamcli validate --no-net share/metainfo/al.qkp.provimi.metainfo.xml
