@@ -174,12 +174,7 @@ void TestBankSitting::picturesOfALargerBank()
     FlatButton *b = t.answerButton(2);
     QImage img = grabToPng(&t.window, u"picture-alternative"_s);
     QCOMPARE(pixelsOf(img, b->geometry(), Banks::pictureColour(id)), 200 * 30);
-    QCOMPARE(b->text(), t.s().Alternativat(t.s().Teza(alternative), 2));
-    int smallest = b->width();
-    QObject::connect(
-        &t.exam, &Exam::flightStep, [&] { smallest = std::min(smallest, b->width()); });
     Sitting::click(t.window.CmdKonfirmoj);
-    QVERIFY(smallest < 40);
     QCOMPARE(t.question(alternative)->text(), u"B"_s);
     QVERIFY(b->pictureData().isEmpty());
     img = grabWindow(&t.window);
