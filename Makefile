@@ -39,11 +39,13 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
-# Release build, then the exam program against a bare Qt window on a private X server.
+# Release build, then the exam program against a bare Qt window on a private X server;
+# `make bench SCALE=1.4` measures at a screen scale factor.
+SCALE ?= 1
 bench: deps
 	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build build-release -j $(JOBS) --target bench_all
-	@bench/run.sh build-release/bench
+	@SCALE=$(SCALE) bench/run.sh build-release/bench
 
 # The Debian package of the exam terminal from the build above, in $(BUILD)/: the program, its
 # kiosk session, desktop entries, icon and metadata (see "In the exam room" in README.md).

@@ -1,7 +1,9 @@
-// The exam program's start through the same session as the program, reporting its first frame.
+// The exam program's start as the program does it, the claim on the display included, reporting
+// its first frame.
 
 #include "FirstFrame.h"
 #include "app/Application.h"
+#include "app/DisplayClaim.h"
 #include "app/ExamSession.h"
 
 #include <QApplication>
@@ -9,6 +11,9 @@
 int main(int argc, char *argv[])
 {
     const auto app = openApplication(argc, argv);
+    DisplayClaim display;
+    if (!display.claim())
+        return 1;
     ExamSession session;
     new FirstFrame(&session.window());
     session.start();
