@@ -42,6 +42,8 @@ protected:
         QMessageBox::showEvent(e);
         if (m_centre)
             move(*m_centre - rect().center());
+        // Nothing to move, resize, iconify or close, said before the box is mapped.
+        refuseWindowManagerFunctions(this);
         // Keys count from the moment the box is on screen.
         if (!m_keyGuard)
             m_keyGuard = new KeyGuard(windowHandle(), KeyGuard::Kind::MessageBox);
@@ -86,9 +88,8 @@ QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &tit
         box.setCentre(w->mapToGlobal((exam ? exam->designArea() : w->rect()).center()));
     }
     box.setWindowModality(Qt::ApplicationModal);
-    // Above the exam window, and nothing to move, resize, iconify or close on its own.
+    // Above the exam window.
     box.setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
-    refuseWindowManagerFunctions(&box);
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     // The window takes the keyboard back also where no window manager gives it back.
     if (parent)

@@ -243,7 +243,6 @@ void FormProvimi::showCoveringScreen()
             g.setSize(g.size() + QSize(1, 1));
         setGeometry(g);
     }
-    refuseWindowManagerFunctions(this);
     // The window covers the screen from its first frame on; the window manager is asked for
     // the full-screen state once that frame is out, since asking before showing it costs the
     // first frame a few tens of milliseconds on X11.
@@ -326,6 +325,7 @@ void FormProvimi::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
     clearWindowName(this);
+    refuseWindowManagerFunctions(this);
     // The window asks for the keyboard itself: where no window manager runs, nothing else
     // would give it, and no key would reach the exam until the first click.
     if (!m_shownBefore) {

@@ -3,7 +3,8 @@
 class QWidget;
 
 // What Qt cannot say to an X11 window manager about the exam's windows, written straight to
-// their properties once the windows exist. Both do nothing on other platforms.
+// their properties once the windows exist (from their show event on, before they are mapped).
+// They do nothing on other platforms and before the window exists.
 
 // The window may neither be moved, resized, minimised, maximised nor closed, nor decorated
 // (the window's Motif hints). Qt writes these hints itself, but never without the move and
