@@ -1,28 +1,50 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QAbstractNativeEventFilter>
 #include <QObject>
+#include <QTimer>
 
-// One exam per display. The first start claims the display under a local socket name made from
-// it, in the abstract namespace, so nothing is written to disk and the name goes with the
-// process; a later start on the same display finds the name taken, asks the running exam to
-// come to the front and ends.
-class DisplayClaim final : public QObject
+#include <xcb/xcb.h>
+
+// One exam per display, claimed through the X server the way a manager claims a screen: the
+// first start owns the selection "_PROVIMI_S<screen>" with a small window of its own, never
+// mapped. Only a client that may open the display can contend for it, every spelling of one
+// display (":0", ":0.0", "unix:0") is the same claim, and the X server ends it with the
+// program, however the program ends. A later start finds the owner, sends it a client message
+// of the selection's type asking it to come to the front, and ends.
+//
+// Another client taking the selection over does not end the exam; requests to come to the front
+// are answered at most once per FrontInterval, however many arrive.
+class DisplayClaim final : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DisplayClaim)
 
 public:
-    DisplayClaim() = default;
+    static constexpr int FrontInterval = 100; // ms
+
+    DisplayClaim();
+    ~DisplayClaim() override;
 
     // False when an exam already runs on this display (it has been asked to come to the
-    // front); true when this start may run the exam.
+    // front); true when this start may run the exam, also where there is no X server to claim
+    // the display on.
     bool claim();
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override;
 
 signals:
     // A later start asked for the running exam.
     void frontRequested();
 
 private:
-    QLocalServer m_server;
+    bool own(xcb_window_t root);
+    bool askToFront(xcb_window_t owner);
+    void requested();
+
+    xcb_connection_t *m_connection = nullptr;
+    xcb_atom_t m_selection = XCB_ATOM_NONE;
+    xcb_window_t m_window = XCB_WINDOW_NONE;
+    QTimer m_quiet; // runs for FrontInterval after each answered request
+    bool m_pending = false; // a request came while m_quiet ran
 };
