@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -55,15 +54,7 @@ xcb_client_message_event_t clientMessage(xcb_window_t window, xcb_atom_t type)
 
 } // namespace
 
-DisplayClaim::DisplayClaim()
-{
-    m_quiet.setSingleShot(true);
-    m_quiet.setInterval(FrontInterval);
-    connect(&m_quiet, &QTimer::timeout, this, [this] {
-        if (std::exchange(m_pending, false))
-            requested();
-    });
-}
+DisplayClaim::DisplayClaim() = default;
 
 DisplayClaim::~DisplayClaim()
 {
@@ -141,15 +132,6 @@ bool DisplayClaim::nativeEventFilter(const QByteArray &eventType, void *message,
     const auto *m = reinterpret_cast<const xcb_client_message_event_t *>(e);
     if (m->window != m_window || m->type != m_selection)
         return false;
-    if (m_quiet.isActive())
-        m_pending = true;
-    else
-        requested();
+    m_front.request();
     return true;
-}
-
-void DisplayClaim::requested()
-{
-    m_quiet.start();
-    emit frontRequested();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "screen/Throttle.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QObject>
-#include <QTimer>
 
 #include <xcb/xcb.h>
 
@@ -40,11 +41,9 @@ signals:
 private:
     bool own(xcb_window_t root);
     bool askToFront(xcb_window_t owner);
-    void requested();
 
     xcb_connection_t *m_connection = nullptr;
     xcb_atom_t m_selection = XCB_ATOM_NONE;
     xcb_window_t m_window = XCB_WINDOW_NONE;
-    QTimer m_quiet; // runs for FrontInterval after each answered request
-    bool m_pending = false; // a request came while m_quiet ran
+    Throttle m_front { FrontInterval, [this] { emit frontRequested(); } };
 };

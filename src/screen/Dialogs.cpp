@@ -6,6 +6,7 @@
 #include "screen/WindowManagerHints.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QLayout>
 #include <QPainter>
 #include <QWidget>
@@ -47,6 +48,16 @@ protected:
         // Keys count from the moment the box is on screen.
         if (!m_keyGuard)
             m_keyGuard = new KeyGuard(windowHandle(), KeyGuard::Kind::MessageBox);
+    }
+
+    // A close from outside (a window manager, another program asking it) is no answer: the box
+    // is answered by its buttons and keys alone.
+    void closeEvent(QCloseEvent *e) override
+    {
+        if (e->spontaneous())
+            e->ignore();
+        else
+            QMessageBox::closeEvent(e);
     }
 
     void paintEvent(QPaintEvent *e) override

@@ -7,6 +7,7 @@
 #include "screen/KeyGuard.h"
 #include "screen/LineControl.h"
 #include "screen/PictureBox.h"
+#include "screen/ScreenHold.h"
 #include "screen/TextLabel.h"
 #include "screen/WindowManagerHints.h"
 
@@ -104,10 +105,11 @@ PictureBox *picture(FormProvimi *parent, const char *name, QRect geometry, const
 
 } // namespace
 
-// A splash-screen window for the window manager: no window menu, nothing to iconify (the
-// Motif hints alone leave that to some window managers), above other programs' windows.
+// An ordinary window for the window manager, which grants those its full-screen layer, above
+// other programs' windows; what it could do to the window otherwise the screen hold prevents
+// or undoes.
 FormProvimi::FormProvimi(double zoom, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_mapping(zoom, {})
     , m_surface(this, &m_mapping)
 {
@@ -248,10 +250,15 @@ void FormProvimi::showCoveringScreen()
     // first frame a few tens of milliseconds on X11.
     show();
     QTimer::singleShot(0, this, [this] { setWindowState(windowState() | Qt::WindowFullScreen); });
+    m_holdScreen = true;
 }
 
 void FormProvimi::bringToFront()
 {
+    if (m_hold) {
+        m_hold->check();
+        return;
+    }
     if (isMinimized())
         showFullScreen();
     raise();
@@ -267,10 +274,15 @@ void FormProvimi::paintEvent(QPaintEvent *e)
         p.fillRect(r, Qt::black);
         m_surface.paint(p, r);
     }
-    // The first frame is painted: the hidden panel follows when the event loop is free again.
-    if (!m_bankPanel && !m_bankPanelScheduled) {
-        m_bankPanelScheduled = true;
-        QTimer::singleShot(0, this, [this] { bankPanel(); });
+    // The first frame is painted: the hidden panel and the hold on the screen follow when the
+    // event loop is free again.
+    if (!m_firstFrameOut) {
+        m_firstFrameOut = true;
+        QTimer::singleShot(0, this, [this] {
+            bankPanel();
+            if (m_holdScreen)
+                m_hold = new ScreenHold(this);
+        });
     }
 }
 
@@ -326,6 +338,7 @@ void FormProvimi::showEvent(QShowEvent *e)
     QWidget::showEvent(e);
     clearWindowName(this);
     refuseWindowManagerFunctions(this);
+    askForTopLayer(this);
     // The window asks for the keyboard itself: where no window manager runs, nothing else
     // would give it, and no key would reach the exam until the first click.
     if (!m_shownBefore) {

@@ -13,6 +13,7 @@ class LineControl;
 class PictureBox;
 class QGroupBox;
 class QTimer;
+class ScreenHold;
 class TextLabel;
 class BankPanel;
 
@@ -68,9 +69,10 @@ public:
 
     // Shows the window full screen without a title bar, covering the whole screen also where no
     // window manager acts on the request, and asks the window manager to let it be: no move,
-    // resize, minimise or close, above other programs' windows.
+    // resize, minimise or close, above other programs' windows and docks. From its first frame
+    // on the window holds the screen and the keyboard (ScreenHold).
     void showCoveringScreen();
-    // Raises the window over everything and gives it the keyboard.
+    // Raises the window over everything and gives it (or its open box) the keyboard.
     void bringToFront();
 
     // Whether a request to close the window (a window manager, Alt+F4) is accepted; refused
@@ -139,7 +141,9 @@ private:
     PictureBox *m_picPyG31 = nullptr;
     PictureBox *m_picPyG32 = nullptr;
     BankPanel *m_bankPanel = nullptr;
-    bool m_bankPanelScheduled = false;
+    ScreenHold *m_hold = nullptr;
+    bool m_firstFrameOut = false;
+    bool m_holdScreen = false; // shown covering the screen
     bool m_closeAllowed = false;
     bool m_shownBefore = false;
 };

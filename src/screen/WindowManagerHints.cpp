@@ -33,3 +33,13 @@ void clearWindowName(QWidget *window)
         c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
     xcb_flush(c);
 }
+
+void askForTopLayer(QWidget *window)
+{
+    const xcb_window_t id = X11::windowOf(window);
+    if (!id)
+        return;
+    constexpr std::uint32_t AboveDock = 10;
+    xcb_change_property(X11::connection(), XCB_PROP_MODE_REPLACE, id, X11::atom("_WIN_LAYER"),
+        XCB_ATOM_CARDINAL, 32, 1, &AboveDock);
+}

@@ -14,3 +14,7 @@ void refuseWindowManagerFunctions(QWidget *window);
 // The window's name is empty for the window system too. Qt names a window whose title is
 // empty after the application.
 void clearWindowName(QWidget *window);
+
+// The window stands above docks and task bars for window managers of the older GNOME
+// conventions (a layer), which keep the full-screen layer for the window with the focus.
+void askForTopLayer(QWidget *window);

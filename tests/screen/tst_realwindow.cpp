@@ -116,7 +116,9 @@ void TestRealWindow::heldByWindowManager()
     const QString id = x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong), exam = hex(id);
     QVERIFY2(!id.isEmpty(), qPrintable(wrong));
     const QStringList Actions { u"MOVE"_s, u"RESIZE"_s, u"MINIMIZE"_s, u"CLOSE"_s };
-    QCOMPARE(heldFault(x, id, Actions + QStringList { u"MAXIMIZE"_s }), QString());
+    // Openbox keeps closing and iconifying for an ordinary window: the exam refuses the one and
+    // takes itself back from the other (tst_windowmanagers).
+    QCOMPARE(heldFault(x, id, { u"MOVE"_s, u"RESIZE"_s, u"MAXIMIZE"_s }), QString());
     const QString other = x.openOther();
     QVERIFY(!other.isEmpty());
     QThread::msleep(300);
@@ -137,12 +139,10 @@ void TestRealWindow::heldByWindowManager()
     x.keys(u"key Escape"_s);
     QVERIFY(XSession::poll([&] { return x.search(u"--name"_s, BoxTitle).isEmpty(); }));
 
-    // An opened question is the exam's state; another program's window has the keyboard.
+    // An opened question is the exam's state.
     x.click(gridPlace(1) + QPoint(16, 16));
     QImage e;
     QVERIFY(x.shotUntil(&e, [&] { return is(e, 1, Open); }));
-    x.xdotool({ u"windowactivate"_s, u"--sync"_s, other });
-    QCOMPARE(x.rootProperty(u"_NET_ACTIVE_WINDOW"_s), hex(other));
     // A second start ends at once with status 0.
     QElapsedTimer t;
     t.start();

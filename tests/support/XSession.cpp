@@ -1,8 +1,10 @@
 #include "support/XSession.h"
 
+#include <QColor>
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +22,8 @@ bool XSession::available(std::initializer_list<const char *> tools)
 
 XSession::~XSession()
 {
+    if (m_connection)
+        xcb_disconnect(m_connection);
     // SIGTERM to each; one that ignores it gets SIGKILL from its QProcess.
     for (QProcess *p : { &m_program, &m_other, &m_windowManager, &m_xvfb }) {
         p->terminate();
@@ -49,7 +53,7 @@ static bool launch(QProcess &p, const QString &program, const QStringList &args,
     return false;
 }
 
-bool XSession::start(QSize screen, QString *error, bool windowManager)
+bool XSession::start(QSize screen, QString *error, const QString &windowManager)
 {
     // Xvfb takes a free display and writes its number once it accepts connections; -noreset:
     // what a test sets on the server outlives the X client that set it.
@@ -66,15 +70,15 @@ bool XSession::start(QSize screen, QString *error, bool windowManager)
             error))
         return false;
     m_display = u':' + QString::fromLatin1(number.trimmed());
-    if (!windowManager)
+    if (windowManager.isEmpty())
         return true;
-    // Openbox with its default configuration, none of the user's.
+    // The window manager with its default configuration, none of the user's.
     QProcessEnvironment env = environment();
     env.insert(u"HOME"_s, m_home.path());
     env.insert(u"XDG_CONFIG_HOME"_s, m_home.filePath(u"config"_s));
     m_windowManager.setProcessEnvironment(env);
     return launch(
-        m_windowManager, u"openbox"_s, {},
+        m_windowManager, windowManager, {},
         [&] { return !rootProperty(u"_NET_SUPPORTING_WM_CHECK"_s).isEmpty(); }, error);
 }
 
@@ -143,6 +147,42 @@ QString XSession::openOther()
     m_other.setProcessEnvironment(environment());
     m_other.start(u"xmessage"_s, { u"xmessage"_s });
     return search(u"--class"_s, u"Xmessage"_s, 10000);
+}
+
+void XSession::closeOther()
+{
+    m_other.terminate();
+    m_other.waitForFinished(3000);
+}
+
+void XSession::killProgram()
+{
+    m_program.kill();
+    m_program.waitForFinished(3000);
+}
+
+xcb_connection_t *XSession::connection()
+{
+    if (!m_connection)
+        m_connection = xcb_connect(m_display.toLatin1().constData(), nullptr);
+    return m_connection;
+}
+
+QColor XSession::pixel(QPoint p)
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_get_image_reply_t *image = xcb_get_image_reply(c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<std::int16_t>(p.x()),
+            static_cast<std::int16_t>(p.y()), 1, 1, ~0u),
+        nullptr);
+    QColor colour;
+    if (image && xcb_get_image_data_length(image) >= 4) {
+        const std::uint8_t *bgr = xcb_get_image_data(image);
+        colour = QColor(bgr[2], bgr[1], bgr[0]);
+    }
+    std::free(image);
+    return colour;
 }
 
 int XSession::waitForExit(int timeoutMs)

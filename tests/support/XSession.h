@@ -8,10 +8,12 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <xcb/xcb.h>
+
 #include <initializer_list>
 
-// A private Xvfb for a real-window test, bare or with a default openbox, the exam program on it,
-// input through xdotool and screenshots through xgrab.
+// A private Xvfb for a real-window test, bare or with a window manager in its default
+// configuration, the exam program on it, input through xdotool and screenshots through xgrab.
 class XSession
 {
 public:
@@ -30,7 +32,12 @@ public:
         return true;
     }
 
-    bool start(QSize screen, QString *error, bool windowManager = false);
+    bool start(QSize screen, QString *error, bool windowManager = false)
+    {
+        return start(screen, error, windowManager ? QStringLiteral("openbox") : QString());
+    }
+    // With the window manager of this name (openbox, fluxbox, icewm), none when empty.
+    bool start(QSize screen, QString *error, const QString &windowManager);
     // Starts the program and waits for its window: the window's id, or empty and *error.
     QString startProgram(const QString &path, QString *error, const QStringList &args = {});
     // The first visible window found by `how` (--name, --class), waiting up to `timeoutMs`.
@@ -56,15 +63,24 @@ public:
     }
     // Opens another program's window, an xmessage; its id.
     QString openOther();
+    void closeOther();
     // Waits for the program to end; its exit code, or -1 when it did not end in time.
     int waitForExit(int timeoutMs);
     bool programRunning() const { return m_program.state() != QProcess::NotRunning; }
+    // Ends the program at once (SIGKILL), as a crash or a power cut would.
+    void killProgram();
     QString programOutput() { return QString::fromLocal8Bit(m_program.readAllStandardError()); }
     // What a process on this display gets: the test's environment with the display set.
     QProcessEnvironment environment() const;
+    QString display() const { return m_display; }
+    // The test's own connection to the display, opened on first use, for what must be quicker
+    // than a tool: one pixel of the screen, the focus.
+    xcb_connection_t *connection();
+    QColor pixel(QPoint p);
 
 private:
     QProcess m_xvfb, m_windowManager, m_program, m_other;
+    xcb_connection_t *m_connection = nullptr;
     QTemporaryDir m_home; // the window manager's, empty
     QString m_display;
 };
