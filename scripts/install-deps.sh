@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite libxcb1-dev
   fontconfig fonts-liberation fonts-comfortaa
-  xvfb xauth xdotool time
+  xvfb xauth xdotool libxcb-xtest0-dev time
   openbox fluxbox icewm x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev file lintian
 )

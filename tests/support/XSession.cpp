@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QStandardPaths>
 
+#include <xcb/xtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -132,6 +134,17 @@ QRect XSession::geometry(const QString &id)
 void XSession::click(QPoint p)
 {
     xdotool({ u"mousemove"_s, QString::number(p.x()), QString::number(p.y()), u"click"_s, u"1"_s });
+}
+
+void XSession::quickClick(QPoint p)
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_test_fake_input(c, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root,
+        static_cast<std::int16_t>(p.x()), static_cast<std::int16_t>(p.y()), 0);
+    xcb_test_fake_input(c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, root, 0, 0, 0);
+    xcb_test_fake_input(c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, root, 0, 0, 0);
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 QImage XSession::screenshot()

@@ -53,7 +53,11 @@ public:
     // A property of the root window, its value only.
     QString rootProperty(const QString &name);
     QRect geometry(const QString &id);
+    // Button 1 pressed and released at `p` as a person does (xdotool, with its pauses).
     void click(QPoint p);
+    // The same at once, through XTEST from this process, for timing what follows a click:
+    // returns once the X server has taken the press and the release.
+    void quickClick(QPoint p);
     QImage screenshot();
     // Polls fresh screenshots into *shot until `condition` holds.
     template<typename F>
