@@ -9,6 +9,7 @@
 #include <QString>
 
 class QPainter;
+class QRegion;
 class QWidget;
 
 // The window's persistent drawing: what is drawn goes into a backing image that the window only
@@ -59,8 +60,8 @@ public:
     // for itself.
     void reserve(const QRect &area);
 
-    // Copies the drawing under an area of the window to the screen.
-    void paint(QPainter &p, const QRect &area) const;
+    // Copies the drawing under a region of the window to the screen.
+    void paint(QPainter &p, const QRegion &region) const;
     const QImage &image() const { return m_image; } // in screen pixels
     QRect area() const { return m_area; } // the part of the design the image covers
 

@@ -270,10 +270,9 @@ void FormProvimi::paintEvent(QPaintEvent *e)
     // Only the parts that changed: the bounding rectangle of two distant controls would cover
     // most of the window.
     QPainter p(this);
-    for (const QRect &r : e->region()) {
+    for (const QRect &r : e->region())
         p.fillRect(r, Qt::black);
-        m_surface.paint(p, r);
-    }
+    m_surface.paint(p, e->region());
     // The first frame is painted: the hidden panel and the hold on the screen follow when the
     // event loop is free again.
     if (!m_firstFrameOut) {
