@@ -115,6 +115,7 @@ private:
     void moveBankPanelToFirst();
     // What the colours and captions say, as accessible descriptions.
     void describeQuestionButtons();
+    void describeQuestionButton(int k);
     void describeAnswerButtons();
 
     FormProvimi &m_window;

@@ -98,7 +98,7 @@ void Exam::landAnswer(int j, int k)
     }
     m_state.PyetjaEHapur = 0;
     ZhbllokoButonat();
-    describeQuestionButtons();
+    describeQuestionButton(k);
     describeAnswerButtons();
     // The keyboard goes on from the question just answered.
     question->setFocus(Qt::OtherFocusReason);

@@ -38,6 +38,7 @@ void Exam::CmdZgjidhPyetjen_Click(int k)
     startClockOnFirstQuestion();
 
     const int q = m_state.Teza(k);
+    const int previous = m_state.PyetjaEHapur;
     FlatButton *button = m_window.CmdZgjidhPyetjen(k);
     button->setTag(Texts::ReadTag);
     showQuestion(q);
@@ -51,7 +52,10 @@ void Exam::CmdZgjidhPyetjen_Click(int k)
     m_window.CmdKonfirmoj->show();
     showAlternatives(q);
     markConfirmedAnswer(k);
-    describeQuestionButtons();
+    // Only the question left and the one opened say something new.
+    if (previous != 0 && previous != k)
+        describeQuestionButton(previous);
+    describeQuestionButton(k);
     describeAnswerButtons();
 }
 
@@ -187,22 +191,26 @@ void Exam::letterTyped(QChar letter)
 
 void Exam::describeQuestionButtons()
 {
-    for (int k = 1; k <= m_state.NrPyetjeve; ++k) {
-        FlatButton *b = m_window.CmdZgjidhPyetjen(k);
-        const int q = m_state.Teza(k);
-        if (m_state.phase == Phase::Closed) {
-            describe(b,
-                Descriptions::closedQuestion(k, q, m_state.PergjigjetEDhena(k),
-                    m_state.PergjigjaESakte(q), m_state.PiketEFituara(k)));
-            continue;
-        }
-        const auto seen = k == m_state.PyetjaEHapur ? Descriptions::Seen::OpenNow
-            : b->tag() == Texts::ReadTag            ? Descriptions::Seen::Before
-                                                    : Descriptions::Seen::Never;
-        // A caption without a numeric value is the confirmed letter.
-        const QString letter = NumberText::numericValue(b->text()) == 0 ? b->text() : QString();
-        describe(b, Descriptions::question(k, m_state.PikePozitive(q), seen, letter));
+    for (int k = 1; k <= m_state.NrPyetjeve; ++k)
+        describeQuestionButton(k);
+}
+
+void Exam::describeQuestionButton(int k)
+{
+    FlatButton *b = m_window.CmdZgjidhPyetjen(k);
+    const int q = m_state.Teza(k);
+    if (m_state.phase == Phase::Closed) {
+        describe(b,
+            Descriptions::closedQuestion(k, q, m_state.PergjigjetEDhena(k),
+                m_state.PergjigjaESakte(q), m_state.PiketEFituara(k)));
+        return;
     }
+    const auto seen = k == m_state.PyetjaEHapur ? Descriptions::Seen::OpenNow
+        : b->tag() == Texts::ReadTag            ? Descriptions::Seen::Before
+                                                : Descriptions::Seen::Never;
+    // A caption without a numeric value is the confirmed letter.
+    const QString letter = NumberText::numericValue(b->text()) == 0 ? b->text() : QString();
+    describe(b, Descriptions::question(k, m_state.PikePozitive(q), seen, letter));
 }
 
 void Exam::describeAnswerButtons()

@@ -328,6 +328,9 @@ void TestSitting::wholeSitting()
     Sitting::click(t.question(q31));
     t.mark(k, 3);
     QCOMPARE(heard(t.question(k)), pk + "e hapur");
+    // The question left behind is read, no longer open.
+    QCOMPARE(heard(t.question(q31)),
+        u"Pyetja %1, %2 pikë, e lexuar"_s.arg(q31).arg(t.s().PikePozitive(31)));
     QCOMPARE(heard(t.answerButton(3)), u"Alternativa C, e zgjedhur"_s);
     // The name stays the caption.
     QCOMPARE(QAccessible::queryAccessibleInterface(t.question(k))->text(QAccessible::Name),
