@@ -243,6 +243,7 @@ void FormProvimi::showCoveringScreen()
         const qreal ratio = s->devicePixelRatio();
         if (ratio != std::floor(ratio))
             g.setSize(g.size() + QSize(1, 1));
+        m_covering = g;
         setGeometry(g);
     }
     // The window covers the screen from its first frame on; the window manager is asked for
@@ -250,7 +251,6 @@ void FormProvimi::showCoveringScreen()
     // first frame a few tens of milliseconds on X11.
     show();
     QTimer::singleShot(0, this, [this] { setWindowState(windowState() | Qt::WindowFullScreen); });
-    m_holdScreen = true;
 }
 
 void FormProvimi::bringToFront()
@@ -279,8 +279,8 @@ void FormProvimi::paintEvent(QPaintEvent *e)
         m_firstFrameOut = true;
         QTimer::singleShot(0, this, [this] {
             bankPanel();
-            if (m_holdScreen)
-                m_hold = new ScreenHold(this);
+            if (m_covering.isValid())
+                m_hold = new ScreenHold(this, m_covering);
         });
     }
 }

@@ -143,7 +143,7 @@ private:
     BankPanel *m_bankPanel = nullptr;
     ScreenHold *m_hold = nullptr;
     bool m_firstFrameOut = false;
-    bool m_holdScreen = false; // shown covering the screen
+    QRect m_covering; // where the window covers the screen, once shown so
     bool m_closeAllowed = false;
     bool m_shownBefore = false;
 };

@@ -44,9 +44,10 @@ xcb_get_property_cookie_t askProperty(xcb_connection_t *c, xcb_window_t w, xcb_a
 
 } // namespace
 
-ScreenHold::ScreenHold(QWidget *window)
+ScreenHold::ScreenHold(QWidget *window, const QRect &covering)
     : QObject(window)
     , m_window(window)
+    , m_covering(covering)
     , m_connection(X11::connection())
     , m_id(X11::windowOf(window))
 {
@@ -127,8 +128,9 @@ xcb_window_t ScreenHold::focusTarget() const
     return w && w->isExposed() ? X11::windowOf(box) : m_id;
 }
 
-// Whether the window is viewable, has the focus (or its box has it), has no other program's
-// window above it and, under a window manager, is in full screen above the others. The
+// Whether the window is viewable and covers the screen, has the focus (or its box has it), has
+// no other program's window above it and, under a window manager, is in full screen above the
+// others. The
 // questions go out at once, then the answers are read.
 bool ScreenHold::holds()
 {
@@ -138,14 +140,20 @@ bool ScreenHold::holds()
     const auto wmCheck = askProperty(c, m_root, m_wmCheck);
     const auto state = askProperty(c, m_id, m_state);
     const auto supported = askProperty(c, m_root, m_supported);
+    const auto size = xcb_get_geometry(c, m_id);
+    const auto place = xcb_translate_coordinates(c, m_id, m_root, 0, 0);
 
     const auto a = reply(xcb_get_window_attributes_reply(c, attributes, nullptr));
     const auto f = reply(xcb_get_input_focus_reply(c, focus, nullptr));
     const auto wm = reply(xcb_get_property_reply(c, wmCheck, nullptr));
     const auto s = reply(xcb_get_property_reply(c, state, nullptr));
     const auto known = reply(xcb_get_property_reply(c, supported, nullptr));
+    const auto g = reply(xcb_get_geometry_reply(c, size, nullptr));
+    const auto at = reply(xcb_translate_coordinates_reply(c, place, nullptr));
     m_managed = !items(wm.get()).empty();
-    if (!a || a->map_state != XCB_MAP_STATE_VIEWABLE || !f || f->focus != focusTarget())
+    m_covers = g && at && QRect(at->dst_x, at->dst_y, g->width, g->height).contains(m_screen);
+    if (!a || a->map_state != XCB_MAP_STATE_VIEWABLE || !f || f->focus != focusTarget()
+        || !m_covers)
         return false;
     // Only what the window manager says it knows can be asked of it.
     const auto states = items(s.get());
@@ -200,15 +208,18 @@ bool ScreenHold::onTop() const
     return onTop;
 }
 
-bool ScreenHold::grabKeyboard()
+bool ScreenHold::grabInput()
 {
-    // Keys for the program's own windows go to them as usual (owner events); all others come
-    // to this window.
-    const auto r = reply(xcb_grab_keyboard_reply(m_connection,
-        xcb_grab_keyboard(
-            m_connection, 1, m_id, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
-        nullptr));
-    return r && r->status == XCB_GRAB_STATUS_SUCCESS;
+    // Keys and the pointer for the program's own windows go to them as usual (owner events);
+    // elsewhere they come to this window, and nothing reaches the window manager's bindings.
+    xcb_connection_t *c = m_connection;
+    const auto keyboard
+        = xcb_grab_keyboard(c, 1, m_id, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    const auto pointer = xcb_grab_pointer(c, 1, m_id, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+        XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME);
+    const auto k = reply(xcb_grab_keyboard_reply(c, keyboard, nullptr));
+    const auto p = reply(xcb_grab_pointer_reply(c, pointer, nullptr));
+    return k && k->status == XCB_GRAB_STATUS_SUCCESS && p && p->status == XCB_GRAB_STATUS_SUCCESS;
 }
 
 void ScreenHold::sendToRoot(
@@ -232,7 +243,7 @@ void ScreenHold::takeBack()
     if (holds()) {
         // Only the keyboard can be missing, held by another program's grab that has to end
         // first: asked for again a little later.
-        if (!grabKeyboard())
+        if (!grabInput())
             QTimer::singleShot(GrabRetry, this, [this] { check(); });
         return;
     }
@@ -249,6 +260,13 @@ void ScreenHold::takeBack()
     xcb_configure_window(c, m_id, XCB_CONFIG_WINDOW_STACK_MODE, &top);
     if (focus != m_id)
         xcb_configure_window(c, focus, XCB_CONFIG_WINDOW_STACK_MODE, &top);
+    // Moved or resized: where it covers the screen, and the full-screen state asked for anew,
+    // which some window managers keep through a move.
+    if (!m_covers) {
+        m_window->setGeometry(m_covering);
+        if (m_managed)
+            sendToRoot(m_id, m_state, { Remove, m_fullScreen, 0, Pager });
+    }
     if (m_managed) {
         // A box that is modal for the window manager too would take the window's activation
         // for itself (openbox does) and leave the window iconified; the program keeps the box

@@ -36,9 +36,9 @@ public:
     static constexpr int CheckInterval = 25; // ms
     static constexpr int GrabRetry = 200; // ms
 
-    // Holds `window`, shown and covering the screen, from now on where the program runs on X11;
-    // does nothing elsewhere.
-    explicit ScreenHold(QWidget *window);
+    // Holds `window`, shown at `covering` over the whole screen, from now on where the program
+    // runs on X11; does nothing elsewhere.
+    ScreenHold(QWidget *window, const QRect &covering);
 
     // Looks at once (or CheckInterval after the last look) whether the window still holds the
     // screen and the keyboard, and takes back what it lost.
@@ -52,15 +52,17 @@ private:
     bool onTop() const;
     // The window's ancestor that is a child of the root: its window manager's frame, or itself.
     xcb_window_t topLevelOf(xcb_window_t w) const;
-    bool grabKeyboard();
+    bool grabInput();
     xcb_window_t focusTarget() const;
     void sendToRoot(xcb_window_t w, xcb_atom_t type, std::initializer_list<std::uint32_t> data);
 
     QWidget *m_window;
+    const QRect m_covering;
     xcb_connection_t *m_connection = nullptr;
     xcb_window_t m_id = 0, m_root = 0;
     // A window manager that follows the desktop conventions runs.
     bool m_managed = false;
+    bool m_covers = true; // the window covers the screen
     QRect m_screen;
     xcb_atom_t m_state = 0, m_above = 0, m_fullScreen = 0, m_hidden = 0, m_modal = 0,
                m_activeWindow = 0, m_wmState = 0, m_wmCheck = 0, m_supported = 0;

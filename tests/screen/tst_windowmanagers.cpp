@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -45,9 +46,9 @@ xcb_window_t rootOf(xcb_connection_t *c)
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }
 
-// A request to the window manager about `w`, as a pager sends it (source 2).
-void askWindowManager(XSession &x, xcb_window_t w, const char *type, std::uint32_t d0,
-    std::uint32_t d1 = 0, std::uint32_t d2 = 0)
+// A request to the window manager about `w`; the data say it comes from a pager (source 2).
+void askWindowManager(
+    XSession &x, xcb_window_t w, const char *type, std::initializer_list<std::uint32_t> data)
 {
     xcb_connection_t *c = x.connection();
     xcb_client_message_event_t m {};
@@ -55,10 +56,7 @@ void askWindowManager(XSession &x, xcb_window_t w, const char *type, std::uint32
     m.format = 32;
     m.window = w;
     m.type = atom(c, type);
-    m.data.data32[0] = d0;
-    m.data.data32[1] = d1;
-    m.data.data32[2] = d2;
-    m.data.data32[3] = 2;
+    std::copy(data.begin(), data.end(), m.data.data32);
     xcb_send_event(c, 0, rootOf(c),
         XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
         reinterpret_cast<const char *>(&m));
@@ -89,6 +87,24 @@ QString fault(XSession &x, xcb_window_t exam, xcb_window_t box)
         xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
     if (!f || (f->focus != exam && f->focus != box))
         return u"focus on %1"_s.arg(f ? f->focus : 0, 0, 16);
+    // The keyboard and the pointer held by a grab: no other client can take them.
+    const Reply<xcb_grab_keyboard_reply_t> k(
+        xcb_grab_keyboard_reply(c,
+            xcb_grab_keyboard(
+                c, 0, rootOf(c), XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+            nullptr),
+        &std::free);
+    const Reply<xcb_grab_pointer_reply_t> p(
+        xcb_grab_pointer_reply(c,
+            xcb_grab_pointer(c, 0, rootOf(c), 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
+            nullptr),
+        &std::free);
+    xcb_ungrab_keyboard(c, XCB_CURRENT_TIME);
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    if (!k || k->status == XCB_GRAB_STATUS_SUCCESS || !p || p->status == XCB_GRAB_STATUS_SUCCESS)
+        return u"keyboard or pointer free"_s;
     // Nothing on the screen above the exam's frame but the box's: the root's children, bottom up.
     auto frameOf = [&](xcb_window_t w) {
         for (;;) {
@@ -189,6 +205,7 @@ void TestWindowManagers::held()
 
     // Each attack, then the time the exam takes to hold again and the screen it shows.
     auto withstands = [&](xcb_window_t box, const QImage &alone, const char *phase) {
+        const xcb_atom_t above = atom(x.connection(), "_NET_WM_STATE_ABOVE");
         const std::pair<const char *, std::function<void()>> attacks[] = {
             { "another window opened", [] {} },
             { "focus given to another window",
@@ -196,17 +213,29 @@ void TestWindowManagers::held()
                     x.xdotool({ u"windowfocus"_s, other });
                 } },
             { "another window activated",
-                [&] { askWindowManager(x, foreign, "_NET_ACTIVE_WINDOW", 2); } },
-            { "lowered", [&] { askWindowManager(x, exam, "_NET_RESTACK_WINDOW", 2, 0, 1); } },
+                [&] {
+                    askWindowManager(x, foreign, "_NET_ACTIVE_WINDOW", { 2, 0, 0 });
+                } },
+            { "lowered",
+                [&] {
+                    askWindowManager(x, exam, "_NET_RESTACK_WINDOW", { 2, 0, 1 });
+                } },
             { "iconified",
                 [&] {
                     x.xdotool({ u"windowminimize"_s, id });
                 } },
-            { "closed", [&] { askWindowManager(x, box ? box : exam, "_NET_CLOSE_WINDOW", 0, 2); } },
-            { "un-above",
+            { "moved and resized", // x, y, width and height given
                 [&] {
                     askWindowManager(
-                        x, exam, "_NET_WM_STATE", 0, atom(x.connection(), "_NET_WM_STATE_ABOVE"));
+                        x, exam, "_NET_MOVERESIZE_WINDOW", { 0xf00 | 2 << 12, 200, 150, 640, 480 });
+                } },
+            { "closed",
+                [&] {
+                    askWindowManager(x, box ? box : exam, "_NET_CLOSE_WINDOW", { 0, 2 });
+                } },
+            { "un-above",
+                [&] {
+                    askWindowManager(x, exam, "_NET_WM_STATE", { 0, above, 0, 2 });
                 } },
         };
         for (const auto &[what, attack] : attacks) {
@@ -216,19 +245,25 @@ void TestWindowManagers::held()
             QVERIFY2(ms >= 0 && ms <= 100, qPrintable(u"%1, %2: %3"_s.arg(phase, what, fault)));
         }
         QVERIFY2(!box || !x.search(u"--name"_s, BoxTitle).isEmpty(), "the box was closed");
-        for (const char *key :
-            { "alt+Tab", "alt+F9", "alt+space", "alt+F4", "super", "ctrl+Return", "super+space" }) {
-            x.keys(u"key "_s + QLatin1String(key));
+        // The window manager's keys, and its mouse bindings (Alt and a button dragged over the
+        // exam where it shows nothing).
+        const QString drag = u"mousemove 1100 900 keydown alt mousedown %1 mousemove 1200 950 "
+                             "mouseup %1 keyup alt"_s;
+        for (const QString &input : { u"key alt+Tab"_s, u"key alt+F9"_s, u"key alt+space"_s,
+                 u"key alt+F4"_s, u"key super"_s, u"key ctrl+Return"_s, u"key super+space"_s,
+                 drag.arg(1), drag.arg(2), drag.arg(3) }) {
+            x.keys(input);
             QThread::msleep(300);
-            QVERIFY2(x.programRunning(), key);
-            QVERIFY2((fault = ::fault(x, exam, box)).isEmpty(), qPrintable(fault));
+            const QString what = u"%1, %2"_s.arg(phase, input);
+            QVERIFY2(x.programRunning(), qPrintable(what));
+            QVERIFY2((fault = ::fault(x, exam, box)).isEmpty(), qPrintable(what + fault));
             // Nothing of another program or of the window manager over the exam.
             const QImage now = x.screenshot();
             if (now != alone) {
                 QDir().mkpath(QStringLiteral(PROVIMI_SCREENS_DIR));
-                now.save(QStringLiteral(PROVIMI_SCREENS_DIR "/held-") + manager + u'-'
-                    + QLatin1String(key) + u".png"_s);
-                QFAIL(qPrintable(u"%1, %2: the screen changed"_s.arg(phase, key)));
+                now.save(QStringLiteral(PROVIMI_SCREENS_DIR "/held-%1-%2.png")
+                             .arg(manager, QString(input).replace(u' ', u'_')));
+                QFAIL(qPrintable(what + u": the screen changed"_s));
             }
         }
     };
