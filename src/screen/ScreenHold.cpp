@@ -130,8 +130,7 @@ xcb_window_t ScreenHold::focusTarget() const
 
 // Whether the window is viewable and covers the screen, has the focus (or its box has it), has
 // no other program's window above it and, under a window manager, is in full screen above the
-// others. The
-// questions go out at once, then the answers are read.
+// others. The questions go out at once, then the answers are read.
 bool ScreenHold::holds()
 {
     xcb_connection_t *c = m_connection;
@@ -241,13 +240,19 @@ void ScreenHold::takeBack()
     if (!m_root || !m_window->isVisible())
         return;
     if (holds()) {
-        // Only the keyboard can be missing, held by another program's grab that has to end
-        // first: asked for again a little later.
+        m_misses = 0;
+        m_check.setInterval(CheckInterval);
+        // Only the keyboard or the pointer can be missing, held by another program's grab that
+        // has to end first: asked for again a little later.
         if (!grabInput())
-            QTimer::singleShot(GrabRetry, this, [this] { check(); });
+            QTimer::singleShot(SlowInterval, this, [this] { check(); });
         return;
     }
-    // The window manager answers in its own time: look again a moment later.
+    // The window manager answers in its own time: look again a moment later. What a few tries
+    // did not take back (another program's unmanaged window, which stands above every managed
+    // one) is tried for again less often.
+    if (++m_misses == 4)
+        m_check.setInterval(SlowInterval);
     check();
     xcb_connection_t *c = m_connection;
     const xcb_window_t focus = focusTarget();

@@ -25,8 +25,8 @@ class QWidget;
 // manager iconifies it or drops its full-screen or above state, the window takes all of it back
 // at once, well within 100 ms; the focus goes to the program's modal box when one is open, and
 // the program's own windows may stand above it. The events that tell of such a change are
-// answered at most once per CheckInterval, so a flood of them (or a window manager that keeps
-// taking back) costs a bounded share of the program's time.
+// answered at most once per CheckInterval, and after a few vain tries once per SlowInterval, so
+// a flood of them, or what cannot be taken back, costs a bounded share of the program's time.
 class ScreenHold final : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
@@ -34,7 +34,7 @@ class ScreenHold final : public QObject, public QAbstractNativeEventFilter
 
 public:
     static constexpr int CheckInterval = 25; // ms
-    static constexpr int GrabRetry = 200; // ms
+    static constexpr int SlowInterval = 250; // ms, once a few tries have not taken it back
 
     // Holds `window`, shown at `covering` over the whole screen, from now on where the program
     // runs on X11; does nothing elsewhere.
@@ -63,6 +63,7 @@ private:
     // A window manager that follows the desktop conventions runs.
     bool m_managed = false;
     bool m_covers = true; // the window covers the screen
+    int m_misses = 0; // tries since it last held
     QRect m_screen;
     xcb_atom_t m_state = 0, m_above = 0, m_fullScreen = 0, m_hidden = 0, m_modal = 0,
                m_activeWindow = 0, m_wmState = 0, m_wmCheck = 0, m_supported = 0;

@@ -15,6 +15,7 @@ public:
     Throttle(int intervalMs, std::function<void()> action);
 
     void request();
+    void setInterval(int ms) { m_quiet.setInterval(ms); }
 
 private:
     void run();
