@@ -45,7 +45,8 @@ struct Sitting
         exam.Form_Load();
         window.showCoveringScreen();
         (void)QTest::qWaitForWindowExposed(&window);
-        QApplication::processEvents();
+        // At rest: the window manager's answers and the hold on the screen are through.
+        QTest::qWait(200);
     }
 };
 
