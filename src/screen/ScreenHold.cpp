@@ -128,6 +128,17 @@ xcb_window_t ScreenHold::focusTarget() const
     return w && w->isExposed() ? X11::windowOf(box) : m_id;
 }
 
+// The focus is the open box's, or else any of the program's windows'.
+bool ScreenHold::hasFocus(xcb_window_t focus) const
+{
+    const xcb_window_t target = focusTarget();
+    if (target != m_id || focus == m_id)
+        return focus == target;
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    return std::any_of(windows.begin(), windows.end(),
+        [focus](const QWindow *w) { return w->handle() && w->winId() == focus; });
+}
+
 // Whether the window is viewable and covers the screen, has the focus (or its box has it), has
 // no other program's window above it and, under a window manager, is in full screen above the
 // others. The questions go out at once, then the answers are read.
@@ -151,8 +162,7 @@ bool ScreenHold::holds()
     const auto at = reply(xcb_translate_coordinates_reply(c, place, nullptr));
     m_managed = !items(wm.get()).empty();
     m_covers = g && at && QRect(at->dst_x, at->dst_y, g->width, g->height).contains(m_screen);
-    if (!a || a->map_state != XCB_MAP_STATE_VIEWABLE || !f || f->focus != focusTarget()
-        || !m_covers)
+    if (!a || a->map_state != XCB_MAP_STATE_VIEWABLE || !f || !hasFocus(f->focus) || !m_covers)
         return false;
     // Only what the window manager says it knows can be asked of it.
     const auto states = items(s.get());

@@ -54,6 +54,7 @@ private:
     xcb_window_t topLevelOf(xcb_window_t w) const;
     bool grabInput();
     xcb_window_t focusTarget() const;
+    bool hasFocus(xcb_window_t focus) const;
     void sendToRoot(xcb_window_t w, xcb_atom_t type, std::initializer_list<std::uint32_t> data);
 
     QWidget *m_window;
