@@ -54,6 +54,7 @@ void DrawingSurface::reserve(const QRect &area)
 {
     if (m_area.contains(area))
         return;
+    settle();
     const QRect e = m_area.isEmpty() ? area : m_area.united(area);
     const QRect device = deviceRect(e);
     QImage i(device.size(), QImage::Format_RGB32);
@@ -95,9 +96,7 @@ void DrawingSurface::fillPixels(const QRect &r, const QColor &c)
     if (e.isEmpty())
         return;
     ensureRoom(e);
-    QPainter p;
-    begin(p);
-    p.fillRect(e, c);
+    painter().fillRect(e, c);
     m_owner->update(mapping().covering(e));
 }
 
@@ -145,8 +144,7 @@ void DrawingSurface::print(const QString &text)
     const QRect e = area.intersected(QRect(0, 0, 1 << 14, 1 << 14));
     if (!e.isEmpty()) {
         ensureRoom(e);
-        QPainter p;
-        begin(p);
+        QPainter &p = painter();
         p.setFont(m_font);
         p.setPen(m_foreColor);
         p.drawText(QPointF(toPixel(m_current.x()), toPixel(m_current.y()) + fm.ascent()), text);
@@ -161,8 +159,22 @@ void DrawingSurface::endLine()
     m_current.setY(m_current.y() + lineHeight());
 }
 
+QPainter &DrawingSurface::painter()
+{
+    if (!m_painter.isActive())
+        begin(m_painter);
+    return m_painter;
+}
+
+void DrawingSurface::settle() const
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
 void DrawingSurface::paint(QPainter &p, const QRegion &region) const
 {
+    settle();
     const DesignMapping &m = mapping();
     if (m_ratio == 1.0 && m.zoom() == 1.0) {
         for (const QRect &r : region) {

@@ -5,10 +5,10 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QString>
 
-class QPainter;
 class QRegion;
 class QWidget;
 
@@ -62,7 +62,11 @@ public:
 
     // Copies the drawing under a region of the window to the screen.
     void paint(QPainter &p, const QRegion &region) const;
-    const QImage &image() const { return m_image; } // in screen pixels
+    const QImage &image() const // in screen pixels
+    {
+        settle();
+        return m_image;
+    }
     QRect area() const { return m_area; } // the part of the design the image covers
 
 private:
@@ -72,11 +76,17 @@ private:
     QRect deviceRect(const QRect &r) const;
     // Starts painting on the image in the design's coordinates.
     void begin(QPainter &p);
+    // The painter on the image, kept open from one drawing to the next (opening one for each
+    // of a closing's three hundred printed pieces cost a share of it) and ended before the
+    // image is shown, read or replaced.
+    QPainter &painter();
+    void settle() const;
     const DesignMapping &mapping() const;
 
     QWidget *m_owner;
     const DesignMapping *m_mapping;
     QImage m_image;
+    mutable QPainter m_painter;
     QRect m_area;
     QPoint m_origin; // the screen pixel, from the design's origin, under the image's first pixel
     double m_ratio; // screen pixels per design pixel
