@@ -3,7 +3,6 @@
 #include "screen/X11.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -103,10 +102,13 @@ bool ScreenHold::nativeEventFilter(const QByteArray &eventType, void *message, q
         if (reinterpret_cast<const xcb_configure_notify_event_t *>(e)->event == m_root)
             check();
         break;
-    case XCB_FOCUS_OUT: {
-        // Not the focus events of a keyboard grab starting or ending.
-        const auto *f = reinterpret_cast<const xcb_focus_out_event_t *>(e);
-        if (f->mode != XCB_NOTIFY_MODE_GRAB && f->mode != XCB_NOTIFY_MODE_UNGRAB)
+    case XCB_FOCUS_OUT:
+    case XCB_FOCUS_IN: {
+        // The focus going elsewhere, or a keyboard grab ending: the window's own (lost with its
+        // mapping) or another program's, after which the window's can be taken.
+        const auto *f = reinterpret_cast<const xcb_focus_in_event_t *>(e);
+        const bool out = (e->response_type & 0x7f) == XCB_FOCUS_OUT;
+        if (f->mode == XCB_NOTIFY_MODE_UNGRAB || (out && f->mode != XCB_NOTIFY_MODE_GRAB))
             check();
         break;
     }
@@ -249,21 +251,24 @@ void ScreenHold::takeBack()
 {
     if (!m_root || !m_window->isVisible())
         return;
-    if (holds()) {
-        m_misses = 0;
+    // The keyboard and the pointer are grabbed once all else holds; a grab another program
+    // holds has to end first.
+    const bool held = holds();
+    if (held && grabInput()) {
+        m_missing.invalidate();
         m_check.setInterval(CheckInterval);
-        // Only the keyboard or the pointer can be missing, held by another program's grab that
-        // has to end first: asked for again a little later.
-        if (!grabInput())
-            QTimer::singleShot(SlowInterval, this, [this] { check(); });
         return;
     }
-    // The window manager answers in its own time: look again a moment later. What a few tries
-    // did not take back (another program's unmanaged window, which stands above every managed
-    // one) is tried for again less often.
-    if (++m_misses == 4)
+    // The window manager answers in its own time: look again a moment later. What half a second
+    // of tries did not take back (another program's grab, or its unmanaged window, which stands
+    // above every managed one) is tried for again less often.
+    if (!m_missing.isValid())
+        m_missing.start();
+    else if (m_missing.elapsed() > 500)
         m_check.setInterval(SlowInterval);
     check();
+    if (held)
+        return;
     xcb_connection_t *c = m_connection;
     const xcb_window_t focus = focusTarget();
     // Requests from a pager (source 2), which window managers follow without questioning; the

@@ -3,6 +3,7 @@
 #include "screen/Throttle.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
 
@@ -16,17 +17,18 @@ class QWidget;
 // Keeps a window that covers the screen on top of it, in full screen and with the keyboard, on
 // X11, against other programs and the window manager.
 //
-// The keyboard is grabbed for the window while it is viewable: every key comes to this program
-// whatever window has the focus, and no key binding of the window manager fires (those are
-// passive grabs, which an active grab overrides). The program's own windows still get their
-// keys as usual.
+// The keyboard and the pointer are grabbed for the window while it is viewable: every key and
+// click comes to this program whatever window has the focus, and no key or mouse binding of the
+// window manager fires (those are passive grabs, which an active grab overrides). The
+// program's own windows still get their keys and clicks as usual.
 //
 // When another program's window takes the focus or comes above the window, or the window
 // manager iconifies it or drops its full-screen or above state, the window takes all of it back
 // at once, well within 100 ms; the focus goes to the program's modal box when one is open, and
 // the program's own windows may stand above it. The events that tell of such a change are
-// answered at most once per CheckInterval, and after a few vain tries once per SlowInterval, so
-// a flood of them, or what cannot be taken back, costs a bounded share of the program's time.
+// answered at most once per CheckInterval, and after half a second of vain tries once per
+// SlowInterval, so a flood of them, or what cannot be taken back, costs a bounded share of the
+// program's time.
 class ScreenHold final : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
@@ -64,7 +66,7 @@ private:
     // A window manager that follows the desktop conventions runs.
     bool m_managed = false;
     bool m_covers = true; // the window covers the screen
-    int m_misses = 0; // tries since it last held
+    QElapsedTimer m_missing; // since it last held
     QRect m_screen;
     xcb_atom_t m_state = 0, m_above = 0, m_fullScreen = 0, m_hidden = 0, m_modal = 0,
                m_activeWindow = 0, m_wmState = 0, m_wmCheck = 0, m_supported = 0;
