@@ -7,9 +7,6 @@
 
 #include <QTest>
 
-#include <cstdlib>
-#include <cstring>
-
 using namespace Qt::StringLiterals;
 
 class TestDisplayClaim final : public QObject
@@ -49,26 +46,14 @@ int secondStart(XSession &x, const QString &display)
 bool flood(XSession &x, int n)
 {
     xcb_connection_t *c = x.connection();
-    const char *name = "_PROVIMI_S0";
-    xcb_intern_atom_reply_t *a = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t selection = a ? a->atom : 0;
-    std::free(a);
-    xcb_get_selection_owner_reply_t *o
-        = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
-    const xcb_window_t owner = o ? o->owner : 0;
-    std::free(o);
-    if (!owner)
+    const auto owner = XSession::reply(xcb_get_selection_owner_reply(
+        c, xcb_get_selection_owner(c, x.atom("_PROVIMI_S0")), nullptr));
+    if (!owner || !owner->owner)
         return false;
-    xcb_client_message_event_t m {};
-    m.response_type = XCB_CLIENT_MESSAGE;
-    m.format = 32;
-    m.window = owner;
-    m.type = selection;
     for (int i = 0; i < n; ++i)
-        xcb_send_event(c, 0, owner, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&m));
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-    return true;
+        x.send(owner->owner, "_PROVIMI_S0", {}, owner->owner);
+    return XSession::reply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr))
+        != nullptr;
 }
 } // namespace
 

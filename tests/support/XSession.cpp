@@ -5,8 +5,10 @@
 
 #include <xcb/xtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -139,12 +141,11 @@ void XSession::click(QPoint p)
 void XSession::quickClick(QPoint p)
 {
     xcb_connection_t *c = connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_test_fake_input(c, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root,
+    xcb_test_fake_input(c, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root(),
         static_cast<std::int16_t>(p.x()), static_cast<std::int16_t>(p.y()), 0);
-    xcb_test_fake_input(c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, root, 0, 0, 0);
-    xcb_test_fake_input(c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, root, 0, 0, 0);
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    xcb_test_fake_input(c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, root(), 0, 0, 0);
+    xcb_test_fake_input(c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, root(), 0, 0, 0);
+    reply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 QImage XSession::screenshot()
@@ -181,21 +182,40 @@ xcb_connection_t *XSession::connection()
     return m_connection;
 }
 
+xcb_atom_t XSession::atom(const char *name)
+{
+    xcb_connection_t *c = connection();
+    const auto r = reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+    return r ? r->atom : 0;
+}
+
 QColor XSession::pixel(QPoint p)
 {
     xcb_connection_t *c = connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_get_image_reply_t *image = xcb_get_image_reply(c,
-        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<std::int16_t>(p.x()),
+    const auto image = reply(xcb_get_image_reply(c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root(), static_cast<std::int16_t>(p.x()),
             static_cast<std::int16_t>(p.y()), 1, 1, ~0u),
-        nullptr);
-    QColor colour;
-    if (image && xcb_get_image_data_length(image) >= 4) {
-        const std::uint8_t *bgr = xcb_get_image_data(image);
-        colour = QColor(bgr[2], bgr[1], bgr[0]);
-    }
-    std::free(image);
-    return colour;
+        nullptr));
+    if (!image || xcb_get_image_data_length(image.get()) < 4)
+        return {};
+    const std::uint8_t *bgr = xcb_get_image_data(image.get());
+    return QColor(bgr[2], bgr[1], bgr[0]);
+}
+
+void XSession::send(xcb_window_t window, const char *type,
+    std::initializer_list<std::uint32_t> data, xcb_window_t to)
+{
+    xcb_client_message_event_t m {};
+    m.response_type = XCB_CLIENT_MESSAGE;
+    m.format = 32;
+    m.window = window;
+    m.type = atom(type);
+    std::copy(data.begin(), data.end(), m.data.data32);
+    xcb_send_event(connection(), 0, to ? to : root(),
+        to ? XCB_EVENT_MASK_NO_EVENT
+           : XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+        reinterpret_cast<const char *>(&m));
 }
 
 int XSession::waitForExit(int timeoutMs)

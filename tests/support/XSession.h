@@ -10,7 +10,10 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
+#include <memory>
 
 // A private Xvfb for a real-window test, bare or with a window manager in its default
 // configuration, the exam program on it, input through xdotool and screenshots through xgrab.
@@ -78,9 +81,21 @@ public:
     QProcessEnvironment environment() const;
     QString display() const { return m_display; }
     // The test's own connection to the display, opened on first use, for what must be quicker
-    // than a tool: one pixel of the screen, the focus.
+    // than a tool: one pixel of the screen, the focus, requests to the window manager.
     xcb_connection_t *connection();
+    xcb_window_t root() { return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root; }
+    xcb_atom_t atom(const char *name);
     QColor pixel(QPoint p);
+    // A client message of `type` about `window` to `to`: to the root, that is to the window
+    // manager, when `to` is 0.
+    void send(xcb_window_t window, const char *type, std::initializer_list<std::uint32_t> data,
+        xcb_window_t to = 0);
+    // An X reply, freed with it.
+    template<typename T>
+    static std::unique_ptr<T, void (*)(void *)> reply(T *r)
+    {
+        return { r, &std::free };
+    }
 
 private:
     QProcess m_xvfb, m_windowManager, m_program, m_other;
