@@ -28,17 +28,9 @@ QColor questionColour(XSession &x, int i)
 // A later start with DISPLAY spelled `display`: its exit status, -1 when it did not end in 5 s.
 int secondStart(XSession &x, const QString &display)
 {
-    QProcess p;
-    QProcessEnvironment env = x.environment();
-    env.insert(u"DISPLAY"_s, display);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PROVIMI_EXE), {});
-    if (!p.waitForFinished(5000)) {
-        p.kill();
-        p.waitForFinished();
-        return -1;
-    }
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    int status = -1;
+    x.run(u"env"_s, { u"DISPLAY="_s + display, QStringLiteral(PROVIMI_EXE) }, {}, 5000, &status);
+    return status;
 }
 
 // Sends `n` requests to come to the front to the owner of the display's claim, as later starts
