@@ -8,6 +8,16 @@ bool withSystemModifier(const QKeyEvent *e)
 {
     return e->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
 }
+
+// Whether a release is of the key pressed: the same physical key where the window system says
+// which. Shift+Tab is pressed as Backtab, but its release may come as Tab once Shift is up (as
+// it does when a screen reader has seen the keys first).
+bool sameKey(const QKeyEvent &press, const QKeyEvent &release)
+{
+    if (press.nativeScanCode() != 0 && release.nativeScanCode() != 0)
+        return press.nativeScanCode() == release.nativeScanCode();
+    return press.key() == release.key();
+}
 } // namespace
 
 KeyGuard::KeyGuard(QWindow *window, Kind kind)
@@ -56,7 +66,7 @@ bool KeyGuard::boxKey(QObject *window, QKeyEvent *e)
                 e->count(), e->device());
         return true;
     }
-    if (!m_heldPress || m_heldPress->key() != e->key())
+    if (!m_heldPress || !sameKey(*m_heldPress, *e))
         return true; // the release of a key that was down before the box could hear it
     const std::unique_ptr<QKeyEvent> press = std::move(m_heldPress);
     m_replaying = true;
