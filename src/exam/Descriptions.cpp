@@ -1,7 +1,10 @@
 #include "exam/Descriptions.h"
 
+#include "base/LetterSpacing.h"
 #include "exam/NumberText.h"
 #include "exam/Texts.h"
+
+#include <QStringList>
 
 namespace Descriptions {
 
@@ -52,6 +55,68 @@ QString score(double earned, int maximum, QChar separator)
 {
     return NumberText::decimalText(earned, separator) + QStringLiteral(" nga ")
         + NumberText::decimalText(maximum, separator) + Texts::PointsSuffix;
+}
+
+QString openQuestion(int k, int points, const QString &drawing)
+{
+    const QString d = QStringLiteral("Pyetja %1, %2%3").arg(k).arg(points).arg(Texts::PointsSuffix);
+    return drawing.isEmpty() ? d : d + QStringLiteral(". Figura: ") + drawing;
+}
+
+QString drawing(int q)
+{
+    switch (q) {
+    case 31:
+        return QStringLiteral(
+            "Dy formula strukturore. I: H, C, C, O, H të lidhur në një vijë, me nga një H mbi "
+            "dhe nën secilin nga dy karbonet. II: një unazë me gjashtë karbone me tri lidhje "
+            "dyfishe të alternuara, me një grup OH të lidhur drejtpërdrejt në unazë.");
+    case 32:
+        return QStringLiteral(
+            "Një formulë strukturore: një unazë me gjashtë karbone me tri lidhje dyfishe të "
+            "alternuara. Në një karbon të unazës, një karbon me një O me lidhje dyfishe dhe një "
+            "OH. Në karbonin fqinj, një O që e lidh unazën me një karbon me një O me lidhje "
+            "dyfishe dhe një grup CH3.");
+    default:
+        return {};
+    }
+}
+
+QString confirmation(int j, const QString &text)
+{
+    if (j < 0)
+        return {};
+    if (j == 0)
+        return QStringLiteral("Konfirmo kërkesën: do të pyeteni nëse doni ta përfundoni provimin");
+    return QStringLiteral("Konfirmo përgjigjen ") + QChar(QLatin1Char('A').unicode() + j - 1)
+        + QStringLiteral(": ") + text;
+}
+
+QString timeLeft(int minutes, int seconds)
+{
+    QStringList parts;
+    if (minutes != 0 || seconds == 0)
+        parts << QString::number(minutes)
+                + (minutes == 1 ? QStringLiteral(" minutë") : QStringLiteral(" minuta"));
+    if (seconds != 0)
+        parts << QString::number(seconds)
+                + (seconds == 1 ? QStringLiteral(" sekondë") : QStringLiteral(" sekonda"));
+    return QStringLiteral("Koha e mbetur: ") + parts.join(QStringLiteral(" e "));
+}
+
+QString result(const QString &percentage, double earned, int maximum, QChar separator)
+{
+    return QStringLiteral("Rezultati: ") + percentage + QStringLiteral(", ")
+        + score(earned, maximum, separator)
+        + QStringLiteral(". Me shigjetat dëgjoni përgjigjet një nga një.");
+}
+
+QString notice(const QString &shown)
+{
+    QStringList lines = shown.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+    for (QString &l : lines)
+        l = withoutLetterSpacing(l);
+    return lines.join(QLatin1Char(' '));
 }
 
 } // namespace Descriptions

@@ -24,4 +24,26 @@ QString alternative(int j, bool marked);
 // The percentage label: "23 nga 99 pikë".
 QString score(double earned, int maximum, QChar separator);
 
+// The open question's text as it is reached with the keyboard: "Pyetja 7, 2 pikë". A picture
+// question adds what its drawing shows.
+QString openQuestion(int k, int points, const QString &drawing = QString());
+
+// What the drawing of picture question q shows, in words, without giving the answer away; empty
+// for a question without a drawing.
+QString drawing(int q);
+
+// KONFIRMOJ with alternative j marked (its letter and text): "Konfirmo përgjigjen B: Omeprazoli";
+// with the leave alternative (j 0) marked, that the end of the exam will be asked; empty when
+// nothing is marked (j -1).
+QString confirmation(int j, const QString &text);
+
+// The clock in words: "Koha e mbetur: 59 minuta e 40 sekonda", "Koha e mbetur: 1 minutë".
+QString timeLeft(int minutes, int seconds);
+
+// The closed exam at the leave button: the percentage, the points, and how the listing is read.
+QString result(const QString &percentage, double earned, int maximum, QChar separator);
+
+// The rules as they are read out: the letter-spaced closing line as words.
+QString notice(const QString &shown);
+
 } // namespace Descriptions

@@ -1,5 +1,6 @@
 #include "screen/Dialogs.h"
 
+#include "base/LetterSpacing.h"
 #include "base/Units.h"
 #include "screen/FormProvimi.h"
 #include "screen/KeyGuard.h"
@@ -98,6 +99,8 @@ QMessageBox::StandardButton RealDialogs::ask(QWidget *parent, const QString &tit
         const auto *exam = qobject_cast<const FormProvimi *>(w);
         box.setCentre(w->mapToGlobal((exam ? exam->designArea() : w->rect()).center()));
     }
+    // A screen reader names the box by its title, as words.
+    box.setAccessibleName(withoutLetterSpacing(title));
     box.setWindowModality(Qt::ApplicationModal);
     // Above the exam window.
     box.setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);

@@ -14,6 +14,17 @@ FlatButton::FlatButton(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void FlatButton::setCaption(const QString &caption)
+{
+    setText(caption);
+    updateFocusStop();
+}
+
+void FlatButton::updateFocusStop()
+{
+    setFocusPolicy(text().isEmpty() && m_pictureData.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 void FlatButton::setBackColor(const QColor &c)
 {
     if (c == m_backColor)
@@ -40,6 +51,7 @@ void FlatButton::setPictureData(const QByteArray &bytes)
     m_pictureData = bytes;
     m_face = QImage();
     m_faceBox = QSize();
+    updateFocusStop();
     update();
 }
 

@@ -20,6 +20,10 @@ class FlatButton final : public QPushButton, public DesignPlaced
 public:
     explicit FlatButton(QWidget *parent = nullptr);
 
+    // Sets the caption; a button with neither caption nor picture is no stop for the keyboard,
+    // since a screen reader would have nothing to say on it.
+    void setCaption(const QString &caption);
+
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor &c);
 
@@ -50,6 +54,7 @@ protected:
 
 private:
     void drawPicture(QPainter &p, const QRect &box);
+    void updateFocusStop();
 
     QColor m_backColor = Qt::white;
     double m_fontSize = 0;

@@ -2,6 +2,7 @@
 
 #include "bankpanel/BankPanel.h"
 #include "base/Units.h"
+#include "screen/Accessibility.h"
 #include "screen/ControlTable.h"
 #include "screen/FlatButton.h"
 #include "screen/KeyGuard.h"
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -113,6 +115,9 @@ FormProvimi::FormProvimi(double zoom, QWidget *parent)
     , m_mapping(zoom, {})
     , m_surface(this, &m_mapping)
 {
+    // Named for a screen reader by its accessible name, never by a title a window manager shows.
+    Accessibility::install();
+    Accessibility::setRole(this, QAccessible::Window);
     setFont(Units::font(Arial, WindowFontPoints));
     setObjectName(QStringLiteral("FormProvimi"));
     setWindowTitle(QString());
@@ -139,6 +144,10 @@ void FormProvimi::buildControls()
 
     for (const ControlTable::LabelSpec &e : ControlTable::labels()) {
         auto *l = new TextLabel(this);
+        // The question's text takes the focus it is given (readQuestion) and is read with its
+        // description, which a screen reader never reads for a label.
+        if (std::strcmp(e.name, "LblNjoftim") == 0)
+            Accessibility::setRole(l, QAccessible::Client);
         l->setObjectName(controlName(e.name, e.index));
         l->setMapping(&m_mapping);
         l->setDesignGeometry(e.geometry);
@@ -190,6 +199,17 @@ void FormProvimi::buildControls()
         } else
             m_answerButtons.at(static_cast<std::size_t>(b.index)) = c; // CmdAlternativa
     }
+
+    for (QWidget *w :
+        std::initializer_list<QWidget *> { LblNjoftim, m_picPyG31, m_picPyG32, CmdEND })
+        w->installEventFilter(this); // the arrows
+    // Each answer is named with its letter ("A: ...") by the letter label beside it.
+    for (int j = 1; j <= AlternativeCount; ++j)
+        LblGermaEAlt(j)->setBuddy(CmdAlternativa(j));
+    m_announcer = new QWidget(this);
+    Accessibility::setRole(m_announcer, QAccessible::Notification);
+    m_announcer->setGeometry(0, 0, 0, 0);
+    m_announcer->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -263,6 +283,21 @@ void FormProvimi::bringToFront()
         showFullScreen();
     raise();
     activateWindow();
+}
+
+void FormProvimi::readQuestion()
+{
+    for (QWidget *w : std::initializer_list<QWidget *> { LblNjoftim, m_picPyG31, m_picPyG32 })
+        if (w->isVisible())
+            w->setFocus(Qt::OtherFocusReason);
+}
+
+void FormProvimi::announce(const QString &text)
+{
+    // A notification is read out as it appears; it has no size, so nothing appears on screen.
+    m_announcer->setAccessibleName(text);
+    m_announcer->hide();
+    m_announcer->show();
 }
 
 void FormProvimi::paintEvent(QPaintEvent *e)
@@ -369,15 +404,51 @@ void FormProvimi::keyPressEvent(QKeyEvent *e)
 
 bool FormProvimi::eventFilter(QObject *watched, QEvent *e)
 {
+    auto *w = static_cast<QWidget *>(watched);
+    const bool questionButton = std::find(m_questionButtons.begin(), m_questionButtons.end(), w)
+        != m_questionButtons.end();
+    if (e->type() == QEvent::FocusIn && questionButton)
+        m_lastQuestionButton = static_cast<FlatButton *>(w);
     if (e->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, e);
     const int key = static_cast<QKeyEvent *>(e)->key();
     if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
         return false;
-    // At the edge of the grid the focus stays where it is.
-    if (FlatButton *n = gridNeighbour(static_cast<FlatButton *>(watched), key))
-        n->setFocus(Qt::OtherFocusReason);
+    FlatButton *to = nullptr;
+    if (questionButton)
+        to = gridNeighbour(static_cast<FlatButton *>(w), key); // none at the edge of the grid
+    else if (isQuestionText(w) && m_lastQuestionButton)
+        to = gridNeighbour(m_lastQuestionButton, key);
+    else if (w == CmdEND && !m_questionButtons[1]->isHidden())
+        to = m_questionButtons[1];
+    if (to)
+        to->setFocus(Qt::OtherFocusReason);
     return true;
+}
+
+bool FormProvimi::focusNextPrevChild(bool next)
+{
+    QWidget *from = focusWidget();
+    if (!isQuestionText(from))
+        return QWidget::focusNextPrevChild(next);
+    QWidget *to
+        = next ? tabStopAfter(m_questionButtons[QuestionCount], true) : m_lastQuestionButton;
+    if (to && to->isVisible() && to->isEnabled())
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool FormProvimi::isQuestionText(const QWidget *w) const
+{
+    return w && (w == LblNjoftim || w == m_picPyG31 || w == m_picPyG32);
+}
+
+QWidget *FormProvimi::tabStopAfter(QWidget *from, bool next) const
+{
+    for (QWidget *w = from; (w = next ? w->nextInFocusChain() : w->previousInFocusChain()) != from;)
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    return nullptr;
 }
 
 FlatButton *FormProvimi::gridNeighbour(const FlatButton *from, int key) const
@@ -388,7 +459,7 @@ FlatButton *FormProvimi::gridNeighbour(const FlatButton *from, int key) const
     FlatButton *best = nullptr;
     int bestDistance = 0;
     for (FlatButton *b : m_questionButtons) {
-        if (b == from || b->isHidden() || !b->isEnabled() || b->focusPolicy() == Qt::NoFocus)
+        if (b == from || b->isHidden() || !b->isEnabled())
             continue;
         const QPoint d = b->pos() - o;
         const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;

@@ -3,8 +3,10 @@
 #include "exam/handlers/Exam.h"
 
 #include "bankpanel/BankPanel.h"
+#include "base/LetterSpacing.h"
 #include "base/Units.h"
 #include "exam/DemoBank.h"
+#include "exam/Descriptions.h"
 #include "exam/ExamState.h"
 #include "exam/FileBank.h"
 #include "exam/PaperDraw.h"
@@ -57,8 +59,12 @@ void Exam::connectControls()
     for (int k = 1; k <= QuestionCount; ++k) {
         FlatButton *b = m_window.CmdZgjidhPyetjen(k);
         connect(b, &FlatButton::clicked, this, [this, b, k, usable] {
-            if (usable(b))
-                CmdZgjidhPyetjen_Click(k);
+            if (!usable(b))
+                return;
+            CmdZgjidhPyetjen_Click(k);
+            // A question opened with the keyboard is read next.
+            if (b->pressedByKey() && m_state.phase != Phase::Closed)
+                m_window.readQuestion();
         });
     }
     for (int j = 0; j <= AlternativeCount; ++j) {
@@ -69,7 +75,7 @@ void Exam::connectControls()
             CmdAlternativa_Click(j);
             // An answer taken with the keyboard is confirmed next: Return then confirms.
             if (b->pressedByKey())
-                m_window.CmdKonfirmoj->setFocus(Qt::ShortcutFocusReason);
+                goToConfirm();
         });
     }
     connect(m_window.CmdKonfirmoj, &FlatButton::clicked, this, [this, usable] {
@@ -110,7 +116,10 @@ void Exam::Form_Load()
     describeAnswerButtons();
     for (int q : { 31, 32 })
         if (m_paper.empty())
-            m_window.PicPyG(q)->setAccessibleDescription(m_state.Pyetja(q));
+            m_window.PicPyG(q)->setAccessibleName(m_state.Pyetja(q));
+    // Named for a screen reader: the window by the exam's title, the leave button by its words.
+    m_window.setAccessibleName(m_window.LblEmertimIProvimit->caption().trimmed());
+    m_window.CmdEND->setAccessibleName(withoutLetterSpacing(m_window.CmdEND->text()));
     drawPointLegend();
 }
 
@@ -261,7 +270,7 @@ void Exam::clearAlternativeCaptions()
 {
     // The leave alternative keeps its caption.
     for (int j = 1; j <= AlternativeCount; ++j)
-        m_window.CmdAlternativa(j)->setText(QString());
+        m_window.CmdAlternativa(j)->setCaption(QString());
 }
 
 void Exam::drawPointLegend()
@@ -295,6 +304,8 @@ void Exam::Form_Activate()
     m_window.LblMin->setCaption(QStringLiteral("60:"));
     m_window.LblSek->setCaption(QStringLiteral("00"));
     m_window.LblNjoftim->setCaption(Texts::notice());
+    // A screen reader reads the rules with the window's name as the window opens.
+    m_window.setAccessibleDescription(Descriptions::notice(Texts::notice()));
     m_window.LblNjoftim->setBorder(false);
     m_window.LblNjoftim->show();
     // The panel is built once the first frame is out; it moves when it stands.

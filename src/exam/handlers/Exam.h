@@ -56,8 +56,10 @@ public:
     void CmdEND_Click();
     void Timer1_Timer();
     // A letter typed on the window: A to E marks that alternative of the open question, as
-    // clicking it does, and hands the focus to KONFIRMOJ.
+    // clicking it does, and hands the focus to KONFIRMOJ; K has a screen reader say the time
+    // left.
     void letterTyped(QChar letter);
+    static constexpr QChar TimeKey = u'K';
 
     // Closing as the end of time or a confirmed end request does it.
     void PerfundoProvimin();
@@ -90,7 +92,7 @@ private:
     // Question selection, step by step.
     void hideQuestionArea();
     void startClockOnFirstQuestion();
-    void showQuestion(int q);
+    PictureBox *showQuestion(int q); // the picture shown instead of the text, if any
     void colourQuestionButtons();
     PictureBox *questionPicture(int q);
     void showAlternatives(int q);
@@ -110,6 +112,11 @@ private:
     void AfishoRezultatin();
     void printListing();
     void numberQuestionButtons();
+
+    // The keyboard's way on after marking: to KONFIRMOJ, which a screen reader reads out with
+    // the marked answer, and read out once more when the focus is already there.
+    void goToConfirm();
+    void sayTimeLeft();
 
     void connectControls();
     void moveBankPanelToFirst();

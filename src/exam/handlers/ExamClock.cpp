@@ -3,6 +3,7 @@
 #include "exam/handlers/Exam.h"
 
 #include "exam/ClockStep.h"
+#include "exam/Descriptions.h"
 #include "exam/ExamState.h"
 #include "screen/FormProvimi.h"
 #include "screen/TextLabel.h"
@@ -21,4 +22,8 @@ void Exam::Timer1_Timer()
     }
     m_window.LblMin->setCaption(step.minutes);
     m_window.LblSek->setCaption(step.seconds);
+    // Ten minutes and one minute before the end, a screen reader says so unasked.
+    if (step.seconds == QLatin1String("00")
+        && (step.minutes == QLatin1String("10:") || step.minutes == QLatin1String("1:")))
+        sayTimeLeft();
 }

@@ -49,16 +49,22 @@ void Exam::PerfundoProvimin()
     m_window.PicPyG(31)->hide();
     m_window.PicPyG(32)->hide();
     colourQuestionButtons();
-    // The leave button is the one stop left for the keyboard.
+    // The leave button is the one Tab stop left; the arrows still walk the grid.
     for (int k = 1; k <= m_state.NrPyetjeve; ++k)
         m_window.CmdZgjidhPyetjen(k)->setFocusPolicy(Qt::NoFocus);
     FshihAlternativat();
     LlogaritVlersimin();
     AfishoRezultatin();
-    m_window.CmdEND->setFocus(Qt::OtherFocusReason);
     describeQuestionButtons();
-    m_window.LblRezNePerqindje->setAccessibleDescription(Descriptions::score(
-        m_state.PiketEGrumbulluara, m_state.PiketMaksimale, NumberText::systemDecimalSeparator()));
+    const QChar separator = NumberText::systemDecimalSeparator();
+    m_window.LblRezNePerqindje->setAccessibleDescription(
+        Descriptions::score(m_state.PiketEGrumbulluara, m_state.PiketMaksimale, separator));
+    // The keyboard lands where a screen reader says the result; the arrows go on to the
+    // listing, read from the question buttons.
+    m_window.CmdEND->setAccessibleDescription(
+        Descriptions::result(m_window.LblRezNePerqindje->caption(), m_state.PiketEGrumbulluara,
+            m_state.PiketMaksimale, separator));
+    m_window.CmdEND->setFocus(Qt::OtherFocusReason);
 }
 
 void Exam::FshihAlternativat()

@@ -93,7 +93,7 @@ void Exam::landAnswer(int j, int k)
     m_window.PicPyG(31)->hide();
     m_window.PicPyG(32)->hide();
     for (int i = 1; i <= AlternativeCount; ++i) {
-        m_window.CmdAlternativa(i)->setText(QString());
+        m_window.CmdAlternativa(i)->setCaption(QString());
         m_window.CmdAlternativa(i)->setPictureData({});
     }
     m_state.PyetjaEHapur = 0;

@@ -20,6 +20,11 @@ using Units::toQColor;
 namespace {
 constexpr int QuestionTop = 250; // where a question's text stands
 
+bool byPicture(const ExamState &s, int q)
+{
+    return s.StrukturaEPyetjes(q).startsWith(QLatin1Char('G'));
+}
+
 // Only a real change is announced to assistive technology.
 void describe(QWidget *w, const QString &description)
 {
@@ -41,7 +46,7 @@ void Exam::CmdZgjidhPyetjen_Click(int k)
     const int previous = m_state.PyetjaEHapur;
     FlatButton *button = m_window.CmdZgjidhPyetjen(k);
     button->setTag(Texts::ReadTag);
-    showQuestion(q);
+    PictureBox *picture = showQuestion(q);
     m_window.LblZgjidhniPyTj->hide();
     m_state.GermaEZgjedhur.clear();
 
@@ -50,6 +55,14 @@ void Exam::CmdZgjidhPyetjen_Click(int k)
     m_state.PyetjaEHapur = k;
     m_window.ImgPyetjaX->clearPicture();
     m_window.CmdKonfirmoj->show();
+    // The built-in bank says in words what its drawings show; a bank file's picture question is
+    // named by its text.
+    if (picture)
+        describe(picture,
+            Descriptions::openQuestion(k, m_state.PikePozitive(q),
+                m_paper.empty() ? Descriptions::drawing(q) : QString()));
+    else
+        describe(m_window.LblNjoftim, Descriptions::openQuestion(k, m_state.PikePozitive(q)));
     showAlternatives(q);
     markConfirmedAnswer(k);
     // Only the question left and the one opened say something new.
@@ -72,22 +85,22 @@ void Exam::startClockOnFirstQuestion()
         return;
     m_state.phase = Phase::Running;
     m_window.Timer1->start();
+    m_window.setAccessibleDescription(QString()); // the rules are read once
     m_window.LblNjoftim->setForeColor(Qt::white);
 }
 
-void Exam::showQuestion(int q)
+PictureBox *Exam::showQuestion(int q)
 {
     m_window.LblNjoftim->setFontSize(m_state.FondSizeP(q));
     m_window.LblNjoftim->setCaption(m_state.Pyetja(q));
     // A picture question shows its picture instead of the text. Each control ends in the state
     // it must have without passing through another, so nothing that stays on screen is
     // repainted for nothing.
-    const bool byPicture = m_state.StrukturaEPyetjes(q).startsWith(QLatin1Char('G'));
-    PictureBox *picture = byPicture ? questionPicture(q) : nullptr;
+    PictureBox *picture = byPicture(m_state, q) ? questionPicture(q) : nullptr;
     for (int g : { 31, 32 })
         if (m_window.PicPyG(g) != picture)
             m_window.PicPyG(g)->hide();
-    m_window.LblNjoftim->setVisible(!byPicture);
+    m_window.LblNjoftim->setVisible(!picture);
     if (picture) {
         picture->show();
         // Shown at once, without letting a tick or a click run in the middle of opening.
@@ -96,6 +109,7 @@ void Exam::showQuestion(int q)
     QRect notice = m_window.LblNjoftim->designGeometry();
     notice.moveTop(QuestionTop);
     m_window.LblNjoftim->setDesignGeometry(notice);
+    return picture;
 }
 
 PictureBox *Exam::questionPicture(int q)
@@ -108,7 +122,7 @@ PictureBox *Exam::questionPicture(int q)
     PictureBox *box = m_window.PicPyG(
         Picture::fitted(size, m_window.PicPyG(32)->largestPicture()) == size ? 32 : 31);
     box->setPictureData(g);
-    describe(box, m_state.Pyetja(q));
+    box->setAccessibleName(m_state.Pyetja(q));
     return box;
 }
 
@@ -133,10 +147,10 @@ void Exam::showAlternatives(int q)
             m_window.LblGermaEAlt(j)->hide();
         }
         a->setFontSize(m_state.FondSizeAlt(q));
-        a->setText(m_state.Alternativat(q, j));
-        const bool byPicture = !m_paper.empty() && hasAlternative
+        a->setCaption(m_state.Alternativat(q, j));
+        const bool pictured = !m_paper.empty() && hasAlternative
             && m_state.StrukturaEPyetjes(q).at(j) == QLatin1Char('G');
-        a->setPictureData(byPicture
+        a->setPictureData(pictured
                 ? m_paper.at(std::size_t(q - 1)).AlternativaGrafik.at(std::size_t(j - 1))
                 : QByteArray());
         a->setBackColor(Qt::white);
@@ -177,6 +191,10 @@ void Exam::CmdAlternativa_Click(int j)
 
 void Exam::letterTyped(QChar letter)
 {
+    if (letter == TimeKey) {
+        sayTimeLeft();
+        return;
+    }
     // Only an alternative of the open question that a click could reach; never the leave
     // alternative, which takes Tab or the mouse.
     const int j = letter.unicode() - u'A' + 1;
@@ -186,7 +204,25 @@ void Exam::letterTyped(QChar letter)
     if (a->isHidden() || !a->isEnabled())
         return;
     CmdAlternativa_Click(j);
-    m_window.CmdKonfirmoj->setFocus(Qt::ShortcutFocusReason);
+    goToConfirm();
+}
+
+void Exam::goToConfirm()
+{
+    FlatButton *confirm = m_window.CmdKonfirmoj;
+    if (confirm->hasFocus())
+        m_window.announce(confirm->accessibleDescription());
+    else
+        confirm->setFocus(Qt::ShortcutFocusReason);
+}
+
+void Exam::sayTimeLeft()
+{
+    if (m_state.phase == Phase::Closed)
+        return;
+    m_window.announce(Descriptions::timeLeft(
+        static_cast<int>(NumberText::numericValue(m_window.LblMin->caption())),
+        static_cast<int>(NumberText::numericValue(m_window.LblSek->caption()))));
 }
 
 void Exam::describeQuestionButtons()
@@ -216,10 +252,15 @@ void Exam::describeQuestionButton(int k)
 void Exam::describeAnswerButtons()
 {
     // The alternatives are described while a question is open; the leave alternative always.
+    // KONFIRMOJ says what it would confirm.
     const bool anyMarked = !m_state.GermaEZgjedhur.isEmpty();
     for (int j = 0; j <= AlternativeCount; ++j) {
         const bool marked = anyMarked && m_state.AlternativaEZgjedhur == j;
         describe(m_window.CmdAlternativa(j),
             j == 0 || m_state.PyetjaEHapur != 0 ? Descriptions::alternative(j, marked) : QString());
     }
+    const int chosen = m_state.AlternativaEZgjedhur;
+    const int j = anyMarked && (chosen == 0 || m_state.PyetjaEHapur != 0) ? chosen : -1;
+    describe(m_window.CmdKonfirmoj,
+        Descriptions::confirmation(j, j > 0 ? m_window.CmdAlternativa(j)->text() : QString()));
 }
