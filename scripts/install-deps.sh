@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool libxcb-xtest0-dev time
   openbox fluxbox icewm x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev file lintian
+  dbus-daemon at-spi2-core orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
 )
 
 missing=()

@@ -41,6 +41,7 @@ QProcessEnvironment XSession::environment() const
     env.insert(u"DISPLAY"_s, m_display);
     env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     env.remove(u"WAYLAND_DISPLAY"_s);
+    env.insert(m_extra);
     return env;
 }
 

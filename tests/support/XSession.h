@@ -77,7 +77,8 @@ public:
     // Ends the program at once (SIGKILL), as a crash or a power cut would.
     void killProgram();
     QString programOutput() { return QString::fromLocal8Bit(m_program.readAllStandardError()); }
-    // What a process on this display gets: the test's environment with the display set.
+    // What a process on this display gets: the test's environment with the display set, and
+    // whatever was added.
     QProcessEnvironment environment() const;
     QString display() const { return m_display; }
     // The test's own connection to the display, opened on first use, for what must be quicker
@@ -96,8 +97,10 @@ public:
     {
         return { r, &std::free };
     }
+    void addEnvironment(const QString &name, const QString &value) { m_extra.insert(name, value); }
 
 private:
+    QProcessEnvironment m_extra;
     QProcess m_xvfb, m_windowManager, m_program, m_other;
     xcb_connection_t *m_connection = nullptr;
     QTemporaryDir m_home; // the window manager's, empty
