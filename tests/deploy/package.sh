@@ -21,7 +21,7 @@ dpkg-deb -I "$deb"
 # The libraries the program links, and what it and the session load or call at run time.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 for p in libqt6widgets6 libqt6sql6 libstdc++6 fonts-liberation fonts-comfortaa \
-    qt6-qpa-plugins libqt6sql6-sqlite openbox x11-utils x11-xserver-utils; do
+    qt6-qpa-plugins libqt6sql6-sqlite openbox x11-utils x11-xserver-utils dbus-daemon; do
     echo "$depends" | grep -qx "$p" || fail "$p is not a dependency"
 done
 
