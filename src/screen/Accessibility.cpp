@@ -92,13 +92,13 @@ private:
         if (!bus.isConnected() || !iface)
             return;
         const QString prefix = QStringLiteral("/org/a11y/atspi/accessible/");
-        QDBusMessage m = QDBusMessage::createSignal(
-            prefix + QString::number(QAccessible::uniqueId(iface)),
-            QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
+        QDBusMessage m
+            = QDBusMessage::createSignal(prefix + QString::number(QAccessible::uniqueId(iface)),
+                QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
         m << QStringLiteral("visible") << int(w->isVisible()) << 0
           << QVariant::fromValue(QDBusVariant(0))
-          << QVariant::fromValue(
-                 ObjectReference { bus.baseService(), QDBusObjectPath(prefix + QStringLiteral("root")) });
+          << QVariant::fromValue(ObjectReference {
+                 bus.baseService(), QDBusObjectPath(prefix + QStringLiteral("root")) });
         bus.send(m);
     }
 };

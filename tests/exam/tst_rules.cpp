@@ -1,8 +1,10 @@
 // The exam's pure rules: reading numbers out of texts and writing them, the clock step, the
 // paper draw, scoring and the listing of the result as data before it is drawn.
 
+#include "base/LetterSpacing.h"
 #include "exam/ClockStep.h"
 #include "exam/DemoBank.h"
+#include "exam/Descriptions.h"
 #include "exam/NumberText.h"
 #include "exam/PaperDraw.h"
 #include "exam/RandomGenerator.h"
@@ -24,6 +26,7 @@ private slots:
     void paperIsPermutation();
     void percentage();
     void pointsAndListing();
+    void spokenTexts();
 };
 
 void TestRules::numberTexts()
@@ -144,6 +147,27 @@ void TestRules::pointsAndListing()
                 i == 2 ? Colours::Yellow : (i == 4 && k == right ? Colours::Blue : Colours::White));
         QVERIFY(k != right || r.pieces[6].x == 260);
     }
+}
+
+void TestRules::spokenTexts()
+{
+    using namespace Qt::StringLiterals;
+    // Letter-spaced captions as words; any other text only trimmed.
+    const std::pair<const char *, const char *> unspaced[] = { { "K U J D E S !", "KUJDES!" },
+        { "P o   l a r g o h e m ! ", "Po largohem!" }, { " KONFIRMOJ ", "KONFIRMOJ" },
+        { "  DUA TE LARGOHEM    E PERFUNDOVA", "DUA TE LARGOHEM    E PERFUNDOVA" },
+        { "I dhe II", "I dhe II" }, { "B", "B" } };
+    for (const auto &[text, words] : unspaced)
+        QCOMPARE(withoutLetterSpacing(QString::fromUtf8(text)), QString::fromUtf8(words));
+    QVERIFY(Descriptions::notice(u"Provimi zgjat.\r\r   J U   U R O J M E !"_s)
+        == u"Provimi zgjat. JU UROJME!"_s);
+
+    // The clock in words: one minute, one second, and no zero part.
+    const std::tuple<int, int, const char *> clock[] = { { 59, 40, "59 minuta e 40 sekonda" },
+        { 1, 1, "1 minutë e 1 sekondë" }, { 10, 0, "10 minuta" }, { 0, 59, "59 sekonda" } };
+    for (const auto &[minutes, seconds, words] : clock)
+        QCOMPARE(Descriptions::timeLeft(minutes, seconds),
+            u"Koha e mbetur: "_s + QString::fromUtf8(words));
 }
 
 QTEST_APPLESS_MAIN(TestRules)

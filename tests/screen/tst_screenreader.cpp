@@ -28,10 +28,12 @@ class TestScreenReader final : public QObject
 public:
     bool orcaStarted = true;
 
+public slots:
+    void stateChanged(const QDBusMessage &m);
+
 private slots:
     void sitting();
     void cleanupTestCase();
-    void stateChanged(const QDBusMessage &m);
 
 private:
     bool startScreenReader(QString *error);
@@ -42,7 +44,10 @@ private:
     // Waits for `text`, as Orca speaks it: with a full stop unless it ends a sentence already.
     qsizetype hearSaid(const QString &text);
     QString spoken(qsizetype i) const { return m_spoken.value(i); }
-    QString lastSpoken() const { return u"spoken since: "_s + m_spoken.mid(m_heard).join(u" | "_s); }
+    QString lastSpoken() const
+    {
+        return u"spoken since: "_s + m_spoken.mid(m_heard).join(u" | "_s);
+    }
 
     XSession m_x;
     QTemporaryDir m_dir;
@@ -71,8 +76,6 @@ int questionWithText(const QString &text)
             return q;
     return 0;
 }
-
-
 
 // Python's files are block-buffered; Orca's debug log is made line-buffered, so that each line
 // spoken can be read as it is spoken.
@@ -111,11 +114,11 @@ bool TestScreenReader::startScreenReader(QString *error)
             QString::fromLatin1(LineBuffered).arg(u"'%1'"_s.arg(log)).toUtf8())
         || !write(config + u"/speech-dispatcher/speechd.conf"_s, SpeechConfig))
         return false;
-    for (const auto &[name, value] : { std::pair { u"HOME"_s, m_dir.path() },
-             { u"XDG_RUNTIME_DIR"_s, runtime }, { u"XDG_CONFIG_HOME"_s, config },
-             { u"XDG_CACHE_HOME"_s, m_dir.filePath(u"cache"_s) },
-             { u"XDG_DATA_HOME"_s, m_dir.filePath(u"data"_s) }, { u"PYTHONPATH"_s, python },
-             { u"LC_ALL"_s, u"C.UTF-8"_s } })
+    for (const auto &[name, value] :
+        { std::pair { u"HOME"_s, m_dir.path() }, { u"XDG_RUNTIME_DIR"_s, runtime },
+            { u"XDG_CONFIG_HOME"_s, config }, { u"XDG_CACHE_HOME"_s, m_dir.filePath(u"cache"_s) },
+            { u"XDG_DATA_HOME"_s, m_dir.filePath(u"data"_s) }, { u"PYTHONPATH"_s, python },
+            { u"LC_ALL"_s, u"C.UTF-8"_s } })
         m_x.addEnvironment(name, value);
 
     // The session bus, which starts the accessibility bus when Orca asks for it.
@@ -132,7 +135,8 @@ bool TestScreenReader::startScreenReader(QString *error)
     }
     m_x.addEnvironment(u"DBUS_SESSION_BUS_ADDRESS"_s, QString::fromLatin1(address.trimmed()));
     m_orca.setProcessEnvironment(m_x.environment());
-    m_orca.start(u"orca"_s, { u"--user-prefs"_s, m_dir.filePath(u"orca"_s), u"--debug-file"_s, log });
+    m_orca.start(
+        u"orca"_s, { u"--user-prefs"_s, m_dir.filePath(u"orca"_s), u"--debug-file"_s, log });
     m_log.setFileName(log);
     if (!XSession::poll([&] { return m_log.exists(); }, 30000) || !m_log.open(QIODevice::ReadOnly)
         || hear(u"^Screen reader on\\.$"_s) < 0) {
@@ -141,7 +145,8 @@ bool TestScreenReader::startScreenReader(QString *error)
         return false;
     }
     // What the program sends on the accessibility bus.
-    QDBusConnection session = QDBusConnection::connectToBus(QString::fromLatin1(address.trimmed()), u"s"_s);
+    QDBusConnection session
+        = QDBusConnection::connectToBus(QString::fromLatin1(address.trimmed()), u"s"_s);
     const QDBusMessage a11y = session.call(QDBusMessage::createMethodCall(
         u"org.a11y.Bus"_s, u"/org/a11y/bus"_s, u"org.a11y.Bus"_s, u"GetAddress"_s));
     QDBusConnection::connectToBus(a11y.arguments().value(0).toString(), u"a11y"_s)
@@ -152,7 +157,8 @@ bool TestScreenReader::startScreenReader(QString *error)
 
 void TestScreenReader::stateChanged(const QDBusMessage &m)
 {
-    m_states.insert({ m.path(), m.arguments().value(0).toString(), m.arguments().value(1).toInt() });
+    m_states.insert(
+        { m.path(), m.arguments().value(0).toString(), m.arguments().value(1).toInt() });
 }
 
 qsizetype TestScreenReader::after(const QString &keys, const QString &pattern)
@@ -211,20 +217,23 @@ void TestScreenReader::sitting()
     QVERIFY2(q != 0, qPrintable(spoken(i - 1)));
     QVERIFY(spoken(i).startsWith(u"Pyetja 1, %1 pikë"_s.arg(Bank.PikePozitive(q))));
     // Tab goes on to the alternatives, each named with its letter.
-    QVERIFY2(after(u"Tab"_s, u"^A: %1 push button\\.$"_s.arg(QRegularExpression::escape(
-                 Bank.Alternativat(q, 1))))
+    QVERIFY2(
+        after(u"Tab"_s,
+            u"^A: %1 push button\\.$"_s.arg(QRegularExpression::escape(Bank.Alternativat(q, 1))))
             >= 0,
         qPrintable(lastSpoken()));
     // A letter: KONFIRMOJ, with the alternative it would confirm; another letter there says it.
     const QString b = Bank.Alternativat(q, 2), c = Bank.Alternativat(q, 3);
     QVERIFY2(after(u"b"_s, u"^KONFIRMOJ push button\\.$"_s) >= 0, qPrintable(lastSpoken()));
     QVERIFY2(hearSaid(u"Konfirmo përgjigjen B: "_s + b) >= 0, qPrintable(lastSpoken()));
-    QVERIFY2(after(u"c"_s, u"^notification Konfirmo përgjigjen C: %1\\.$"_s.arg(
-                               QRegularExpression::escape(c)))
+    QVERIFY2(
+        after(u"c"_s,
+            u"^notification Konfirmo përgjigjen C: %1\\.$"_s.arg(QRegularExpression::escape(c)))
             >= 0,
         qPrintable(lastSpoken()));
     // The time left on its key, the focus staying where it is.
-    QVERIFY2(after(u"k"_s, u"^notification Koha e mbetur: (60 minuta|59 minuta e [1-5]?[0-9] sekonda)\\.$"_s)
+    QVERIFY2(after(u"k"_s,
+                 u"^notification Koha e mbetur: (60 minuta|59 minuta e [1-5]?[0-9] sekonda)\\.$"_s)
             >= 0,
         qPrintable(lastSpoken()));
     // Return confirms: the question with its recorded answer.
@@ -249,7 +258,8 @@ void TestScreenReader::sitting()
         if (shown == 31 || shown == 32) {
             picture = shown;
             QCOMPARE(spoken(i),
-                Descriptions::openQuestion(k, Bank.PikePozitive(shown), Descriptions::drawing(shown)));
+                Descriptions::openQuestion(
+                    k, Bank.PikePozitive(shown), Descriptions::drawing(shown)));
         }
     }
     QVERIFY(picture);
