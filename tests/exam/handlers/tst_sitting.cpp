@@ -28,6 +28,7 @@ private slots:
     void closingScreen();
     void drawnAtScreenResolution();
     void zoomedSitting();
+    void saidWherever();
 };
 
 namespace {
@@ -478,6 +479,39 @@ void TestSitting::zoomedSitting()
             ++gap;
         QVERIFY2(gap >= 6 && gap <= 8, qPrintable(u"%1: %2"_s.arg(i).arg(gap)));
     }
+}
+
+void TestSitting::saidWherever()
+{
+    // Said to a screen reader wherever the focus is: the time left on K and, unasked, at 10 and
+    // at 1 minute, in a notification nobody sees. An answer button without a caption is no stop
+    // for the keyboard.
+    Sitting t;
+    const auto widgets = t.window.findChildren<QWidget *>();
+    const auto said = std::find_if(widgets.begin(), widgets.end(), [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->role() == QAccessible::Notification;
+    });
+    QVERIFY(said != widgets.end() && (*said)->size().isEmpty());
+    auto tickFrom = [&](const QString &min, const QString &sec) {
+        t.setClock(min, sec);
+        t.exam.Timer1_Timer();
+        return (*said)->accessibleName();
+    };
+    Sitting::click(t.question(t.positionOf(20))); // four alternatives
+    for (int j = 1; j <= 5; ++j)
+        QCOMPARE(t.answerButton(j)->focusPolicy(), j <= 4 ? Qt::StrongFocus : Qt::NoFocus);
+    QCOMPARE(tickFrom(u"10:"_s, u"01"_s), u"Koha e mbetur: 10 minuta"_s);
+    QCOMPARE(tickFrom(u"2:"_s, u"00"_s), u"Koha e mbetur: 10 minuta"_s);
+    QCOMPARE(tickFrom(u"1:"_s, u"01"_s), u"Koha e mbetur: 1 minutë"_s);
+    QVERIFY((*said)->isVisible());
+    t.setClock(u"7:"_s, u"05"_s);
+    QTest::keyClick(&t.window, Qt::Key_K);
+    QCOMPARE((*said)->accessibleName(), u"Koha e mbetur: 7 minuta e 5 sekonda"_s);
+    // Confirmed, the answers are blank again.
+    Sitting::click(t.answerButton(1));
+    Sitting::click(t.window.CmdKonfirmoj);
+    for (int j = 1; j <= 5; ++j)
+        QCOMPARE(t.answerButton(j)->focusPolicy(), Qt::NoFocus);
 }
 
 QTEST_MAIN(TestSitting)
