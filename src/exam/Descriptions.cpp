@@ -57,10 +57,11 @@ QString score(double earned, int maximum, QChar separator)
         + NumberText::decimalText(maximum, separator) + Texts::PointsSuffix;
 }
 
-QString openQuestion(int k, int points, const QString &drawing)
+QString openQuestion(int k, int points, const QString &text, const QString &drawing)
 {
-    const QString d = QStringLiteral("Pyetja %1, %2%3").arg(k).arg(points).arg(Texts::PointsSuffix);
-    return drawing.isEmpty() ? d : d + QStringLiteral(". Figura: ") + drawing;
+    const QString d
+        = QStringLiteral("Pyetja %1, %2%3: ").arg(k).arg(points).arg(Texts::PointsSuffix) + text;
+    return drawing.isEmpty() ? d : d + QStringLiteral(" Figura: ") + drawing;
 }
 
 QString drawing(int q)

@@ -24,9 +24,9 @@ QString alternative(int j, bool marked);
 // The percentage label: "23 nga 99 pikë".
 QString score(double earned, int maximum, QChar separator);
 
-// The open question's text as it is reached with the keyboard: "Pyetja 7, 2 pikë". A picture
-// question adds what its drawing shows.
-QString openQuestion(int k, int points, const QString &drawing = QString());
+// A question opened with the keyboard, read out: "Pyetja 7, 2 pikë: " and its text, and for a
+// picture question what its drawing shows.
+QString openQuestion(int k, int points, const QString &text, const QString &drawing);
 
 // What the drawing of picture question q shows, in words, without giving the answer away; empty
 // for a question without a drawing.

@@ -8,33 +8,17 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QLabel>
+#include <QWidget>
 
 namespace {
 
 const char RoleProperty[] = "accessibleRole";
 
-class RoledWidget final : public QAccessibleWidget
-{
-public:
-    RoledWidget(QWidget *w, QAccessible::Role role)
-        : QAccessibleWidget(w, role)
-    { }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const auto *label = qobject_cast<const QLabel *>(widget());
-        if (t == QAccessible::Name && label && widget()->accessibleName().isEmpty())
-            return label->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
 QAccessibleInterface *roledWidgets(const QString &, QObject *o)
 {
     auto *w = qobject_cast<QWidget *>(o);
     const QVariant role = w ? w->property(RoleProperty) : QVariant();
-    return role.isValid() ? new RoledWidget(w, static_cast<QAccessible::Role>(role.toInt()))
+    return role.isValid() ? new QAccessibleWidget(w, static_cast<QAccessible::Role>(role.toInt()))
                           : nullptr;
 }
 

@@ -13,8 +13,7 @@ namespace Accessibility {
 void install();
 
 // The role a screen reader is given for `w` instead of the one Qt picks from its class; set
-// before anything asks for w's accessible interface. A label given another role is still named
-// by its text.
+// before anything asks for w's accessible interface.
 void setRole(QWidget *w, QAccessible::Role role);
 
 } // namespace Accessibility

@@ -20,7 +20,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -144,10 +143,6 @@ void FormProvimi::buildControls()
 
     for (const ControlTable::LabelSpec &e : ControlTable::labels()) {
         auto *l = new TextLabel(this);
-        // The question's text takes the focus it is given (readQuestion) and is read with its
-        // description, which a screen reader never reads for a label.
-        if (std::strcmp(e.name, "LblNjoftim") == 0)
-            Accessibility::setRole(l, QAccessible::Client);
         l->setObjectName(controlName(e.name, e.index));
         l->setMapping(&m_mapping);
         l->setDesignGeometry(e.geometry);
@@ -200,9 +195,7 @@ void FormProvimi::buildControls()
             m_answerButtons.at(static_cast<std::size_t>(b.index)) = c; // CmdAlternativa
     }
 
-    for (QWidget *w :
-        std::initializer_list<QWidget *> { LblNjoftim, m_picPyG31, m_picPyG32, CmdEND })
-        w->installEventFilter(this); // the arrows
+    CmdEND->installEventFilter(this); // the arrows
     // Each answer is named with its letter ("A: ...") by the letter label beside it.
     for (int j = 1; j <= AlternativeCount; ++j)
         LblGermaEAlt(j)->setBuddy(CmdAlternativa(j));
@@ -283,13 +276,6 @@ void FormProvimi::bringToFront()
         showFullScreen();
     raise();
     activateWindow();
-}
-
-void FormProvimi::readQuestion()
-{
-    for (QWidget *w : std::initializer_list<QWidget *> { LblNjoftim, m_picPyG31, m_picPyG32 })
-        if (w->isVisible())
-            w->setFocus(Qt::OtherFocusReason);
 }
 
 void FormProvimi::announce(const QString &text)
@@ -404,22 +390,15 @@ void FormProvimi::keyPressEvent(QKeyEvent *e)
 
 bool FormProvimi::eventFilter(QObject *watched, QEvent *e)
 {
-    auto *w = static_cast<QWidget *>(watched);
-    const bool questionButton = std::find(m_questionButtons.begin(), m_questionButtons.end(), w)
-        != m_questionButtons.end();
-    if (e->type() == QEvent::FocusIn && questionButton)
-        m_lastQuestionButton = static_cast<FlatButton *>(w);
     if (e->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, e);
     const int key = static_cast<QKeyEvent *>(e)->key();
     if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
         return false;
     FlatButton *to = nullptr;
-    if (questionButton)
-        to = gridNeighbour(static_cast<FlatButton *>(w), key); // none at the edge of the grid
-    else if (isQuestionText(w) && m_lastQuestionButton)
-        to = gridNeighbour(m_lastQuestionButton, key);
-    else if (w == CmdEND && !m_questionButtons[1]->isHidden())
+    if (watched != CmdEND)
+        to = gridNeighbour(static_cast<FlatButton *>(watched), key); // none at the grid's edge
+    else if (!m_questionButtons[1]->isHidden())
         to = m_questionButtons[1];
     if (to)
         to->setFocus(Qt::OtherFocusReason);
@@ -428,27 +407,12 @@ bool FormProvimi::eventFilter(QObject *watched, QEvent *e)
 
 bool FormProvimi::focusNextPrevChild(bool next)
 {
-    QWidget *from = focusWidget();
-    if (!isQuestionText(from))
-        return QWidget::focusNextPrevChild(next);
-    QWidget *to
-        = next ? tabStopAfter(m_questionButtons[QuestionCount], true) : m_lastQuestionButton;
-    if (to && to->isVisible() && to->isEnabled())
-        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-bool FormProvimi::isQuestionText(const QWidget *w) const
-{
-    return w && (w == LblNjoftim || w == m_picPyG31 || w == m_picPyG32);
-}
-
-QWidget *FormProvimi::tabStopAfter(QWidget *from, bool next) const
-{
-    for (QWidget *w = from; (w = next ? w->nextInFocusChain() : w->previousInFocusChain()) != from;)
-        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
-            return w;
-    return nullptr;
+    if (next && m_tabFrom && focusWidget() == m_tabFrom && m_tabTo && m_tabTo->isVisible()
+        && m_tabTo->isEnabled() && m_tabTo->focusPolicy() != Qt::NoFocus) {
+        m_tabTo->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 FlatButton *FormProvimi::gridNeighbour(const FlatButton *from, int key) const

@@ -30,13 +30,9 @@ class BankPanel;
 // buttons 1 to 50, answer buttons A to E, the leave alternative, KONFIRMOJ, the leave button),
 // skipping hidden, disabled and unfocusable ones; the arrows move between neighbouring question
 // buttons of the grid as they stand, without wrapping around, also where Tab no longer stops
-// on them, and from the leave button they enter the grid at its first button. A letter that no
-// control takes is handed on as letterKey().
-//
-// The question's text (LblNjoftim, or a question picture) is no Tab stop, but the focus can be
-// given to it (readQuestion) so that a screen reader reads it: it then stands between the
-// question button the keyboard came from and the answer buttons. Tab goes on to the answers,
-// Shift+Tab and the arrows go back to the grid as from that button.
+// on them, and from the leave button they enter the grid at its first button. One button may
+// be given another widget for Tab to go on to (setNextTabStop). A letter that no control takes
+// is handed on as letterKey().
 //
 // Geometry is in design pixels wherever the exam reads or writes it (the controls'
 // designGeometry(), the drawing surface); the window maps them to its own through a zoom that
@@ -81,8 +77,13 @@ public:
     // Raises the window over everything and gives it (or its open box) the keyboard.
     void bringToFront();
 
-    // Gives the focus to the question's text shown, the label or a picture.
-    void readQuestion();
+    // Until changed, Tab on `from` goes on to `to` where `to` can take the focus, instead of to
+    // the next button in order; (nullptr, nullptr) ends it.
+    void setNextTabStop(QWidget *from, QWidget *to)
+    {
+        m_tabFrom = from;
+        m_tabTo = to;
+    }
     // Has a screen reader say `text` at once, wherever the focus is, without changing anything
     // on screen.
     void announce(const QString &text);
@@ -144,9 +145,6 @@ private:
     void placeDesign();
     void buildBankPanel();
     FlatButton *gridNeighbour(const FlatButton *from, int key) const;
-    bool isQuestionText(const QWidget *w) const;
-    // The next (or previous) widget Tab would stop on after `from`.
-    QWidget *tabStopAfter(QWidget *from, bool next) const;
 
     DesignMapping m_mapping;
     bool m_centred = false;
@@ -157,7 +155,8 @@ private:
     PictureBox *m_picPyG31 = nullptr;
     PictureBox *m_picPyG32 = nullptr;
     QWidget *m_announcer = nullptr;
-    FlatButton *m_lastQuestionButton = nullptr; // the last one that had the focus
+    QWidget *m_tabFrom = nullptr;
+    QWidget *m_tabTo = nullptr;
     BankPanel *m_bankPanel = nullptr;
     ScreenHold *m_hold = nullptr;
     bool m_firstFrameOut = false;

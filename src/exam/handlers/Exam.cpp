@@ -62,9 +62,9 @@ void Exam::connectControls()
             if (!usable(b))
                 return;
             CmdZgjidhPyetjen_Click(k);
-            // A question opened with the keyboard is read next.
+            // A question opened with the keyboard is read out where the focus stays.
             if (b->pressedByKey() && m_state.phase != Phase::Closed)
-                m_window.readQuestion();
+                sayQuestion(k);
         });
     }
     for (int j = 0; j <= AlternativeCount; ++j) {
@@ -114,9 +114,13 @@ void Exam::Form_Load()
     clearAlternativeCaptions();
     describeQuestionButtons();
     describeAnswerButtons();
-    for (int q : { 31, 32 })
-        if (m_paper.empty())
-            m_window.PicPyG(q)->setAccessibleName(m_state.Pyetja(q));
+    // The built-in bank's drawings in words; a bank file's pictures are named when shown.
+    for (int q : { 31, 32 }) {
+        if (!m_paper.empty())
+            break;
+        m_window.PicPyG(q)->setAccessibleName(m_state.Pyetja(q));
+        m_window.PicPyG(q)->setAccessibleDescription(Descriptions::drawing(q));
+    }
     // Named for a screen reader: the window by the exam's title, the leave button by its words.
     m_window.setAccessibleName(m_window.LblEmertimIProvimit->caption().trimmed());
     m_window.CmdEND->setAccessibleName(withoutLetterSpacing(m_window.CmdEND->text()));

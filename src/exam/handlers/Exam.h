@@ -92,7 +92,7 @@ private:
     // Question selection, step by step.
     void hideQuestionArea();
     void startClockOnFirstQuestion();
-    PictureBox *showQuestion(int q); // the picture shown instead of the text, if any
+    void showQuestion(int q);
     void colourQuestionButtons();
     PictureBox *questionPicture(int q);
     void showAlternatives(int q);
@@ -116,6 +116,7 @@ private:
     // The keyboard's way on after marking: to KONFIRMOJ, which a screen reader reads out with
     // the marked answer, and read out once more when the focus is already there.
     void goToConfirm();
+    void sayQuestion(int k);
     void sayTimeLeft();
 
     void connectControls();

@@ -52,6 +52,7 @@ void Exam::PerfundoProvimin()
     // The leave button is the one Tab stop left; the arrows still walk the grid.
     for (int k = 1; k <= m_state.NrPyetjeve; ++k)
         m_window.CmdZgjidhPyetjen(k)->setFocusPolicy(Qt::NoFocus);
+    m_window.setNextTabStop(nullptr, nullptr);
     FshihAlternativat();
     LlogaritVlersimin();
     AfishoRezultatin();

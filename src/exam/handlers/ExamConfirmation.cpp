@@ -97,6 +97,7 @@ void Exam::landAnswer(int j, int k)
         m_window.CmdAlternativa(i)->setPictureData({});
     }
     m_state.PyetjaEHapur = 0;
+    m_window.setNextTabStop(nullptr, nullptr);
     ZhbllokoButonat();
     describeQuestionButton(k);
     describeAnswerButtons();

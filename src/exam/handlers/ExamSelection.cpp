@@ -46,7 +46,7 @@ void Exam::CmdZgjidhPyetjen_Click(int k)
     const int previous = m_state.PyetjaEHapur;
     FlatButton *button = m_window.CmdZgjidhPyetjen(k);
     button->setTag(Texts::ReadTag);
-    PictureBox *picture = showQuestion(q);
+    showQuestion(q);
     m_window.LblZgjidhniPyTj->hide();
     m_state.GermaEZgjedhur.clear();
 
@@ -55,14 +55,8 @@ void Exam::CmdZgjidhPyetjen_Click(int k)
     m_state.PyetjaEHapur = k;
     m_window.ImgPyetjaX->clearPicture();
     m_window.CmdKonfirmoj->show();
-    // The built-in bank says in words what its drawings show; a bank file's picture question is
-    // named by its text.
-    if (picture)
-        describe(picture,
-            Descriptions::openQuestion(k, m_state.PikePozitive(q),
-                m_paper.empty() ? Descriptions::drawing(q) : QString()));
-    else
-        describe(m_window.LblNjoftim, Descriptions::openQuestion(k, m_state.PikePozitive(q)));
+    // Tab goes on from the question to its answers.
+    m_window.setNextTabStop(button, m_window.CmdAlternativa(1));
     showAlternatives(q);
     markConfirmedAnswer(k);
     // Only the question left and the one opened say something new.
@@ -89,7 +83,7 @@ void Exam::startClockOnFirstQuestion()
     m_window.LblNjoftim->setForeColor(Qt::white);
 }
 
-PictureBox *Exam::showQuestion(int q)
+void Exam::showQuestion(int q)
 {
     m_window.LblNjoftim->setFontSize(m_state.FondSizeP(q));
     m_window.LblNjoftim->setCaption(m_state.Pyetja(q));
@@ -109,7 +103,6 @@ PictureBox *Exam::showQuestion(int q)
     QRect notice = m_window.LblNjoftim->designGeometry();
     notice.moveTop(QuestionTop);
     m_window.LblNjoftim->setDesignGeometry(notice);
-    return picture;
 }
 
 PictureBox *Exam::questionPicture(int q)
@@ -123,6 +116,7 @@ PictureBox *Exam::questionPicture(int q)
         Picture::fitted(size, m_window.PicPyG(32)->largestPicture()) == size ? 32 : 31);
     box->setPictureData(g);
     box->setAccessibleName(m_state.Pyetja(q));
+    box->setAccessibleDescription(QString());
     return box;
 }
 
@@ -214,6 +208,13 @@ void Exam::goToConfirm()
         m_window.announce(confirm->accessibleDescription());
     else
         confirm->setFocus(Qt::ShortcutFocusReason);
+}
+
+void Exam::sayQuestion(int k)
+{
+    const int q = m_state.Teza(k);
+    m_window.announce(Descriptions::openQuestion(k, m_state.PikePozitive(q), m_state.Pyetja(q),
+        byPicture(m_state, q) && m_paper.empty() ? Descriptions::drawing(q) : QString()));
 }
 
 void Exam::sayTimeLeft()

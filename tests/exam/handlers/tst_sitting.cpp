@@ -280,6 +280,8 @@ void TestSitting::keyboard_data()
         << u"Return E Return"_s << u"open 1, "_s + q1 + u", 1 reads 1"_s;
     QTest::newRow("arrows within the grid, held at its edges")
         << u"Up Left Right Down Return"_s << u"open 7, focus CmdZgjidhPyetjen(7), 1 reads 1"_s;
+    QTest::newRow("Tab from the open question goes on to its answers")
+        << u"Right Return Tab Tab"_s << u"open 2, focus CmdAlternativa(2), 1 reads 1"_s;
     QTest::newRow("Tab through the question buttons")
         << u"Tab Tab Return"_s << u"open 3, focus CmdZgjidhPyetjen(3), 1 reads 1"_s;
     QTest::newRow("Shift+Tab back to the shown alternatives")
