@@ -161,13 +161,6 @@ void TestRules::spokenTexts()
         QCOMPARE(withoutLetterSpacing(QString::fromUtf8(text)), QString::fromUtf8(words));
     QVERIFY(Descriptions::notice(u"Provimi zgjat.\r\r   J U   U R O J M E !"_s)
         == u"Provimi zgjat. JU UROJME!"_s);
-
-    // The clock in words: one minute, one second, and no zero part.
-    const std::tuple<int, int, const char *> clock[] = { { 59, 40, "59 minuta e 40 sekonda" },
-        { 1, 1, "1 minutë e 1 sekondë" }, { 10, 0, "10 minuta" }, { 0, 59, "59 sekonda" } };
-    for (const auto &[minutes, seconds, words] : clock)
-        QCOMPARE(Descriptions::timeLeft(minutes, seconds),
-            u"Koha e mbetur: "_s + QString::fromUtf8(words));
 }
 
 QTEST_APPLESS_MAIN(TestRules)
