@@ -165,7 +165,7 @@ void TestBankSitting::picturesOfALargerBank()
             = grabToPng(&t.window, u"picture-question-%1"_s.arg(k == small ? "small" : "large"));
         QCOMPARE(pixelsOf(img, shown->geometry(), Banks::pictureColour(id)),
             shown->width() * shown->height());
-        QCOMPARE(shown->accessibleDescription(), t.s().Pyetja(t.s().Teza(k)));
+        QCOMPARE(shown->accessibleName(), t.s().Pyetja(t.s().Teza(k)));
     }
     // Booklet 3 shows its alternative B as a picture, which flies onto the question's button as
     // a text alternative does and leaves no picture behind.
