@@ -11,9 +11,14 @@ QImage grabWindow(QWidget *w)
 QImage grabToPng(QWidget *w, const QString &name)
 {
     const QImage img = grabWindow(w);
+    saveScreen(img, name);
+    return img;
+}
+
+void saveScreen(const QImage &img, const QString &name)
+{
     QDir().mkpath(QStringLiteral(PROVIMI_SCREENS_DIR));
     img.save(QStringLiteral(PROVIMI_SCREENS_DIR "/%1.png").arg(name));
-    return img;
 }
 
 int pixelsOf(const QImage &img, const QRect &r, const QColor &c)

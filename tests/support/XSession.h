@@ -35,12 +35,8 @@ public:
         return true;
     }
 
-    bool start(QSize screen, QString *error, bool windowManager = false)
-    {
-        return start(screen, error, windowManager ? QStringLiteral("openbox") : QString());
-    }
     // With the window manager of this name (openbox, fluxbox, icewm), none when empty.
-    bool start(QSize screen, QString *error, const QString &windowManager);
+    bool start(QSize screen, QString *error, const QString &windowManager = {});
     // Starts the program and waits for its window: the window's id, or empty and *error.
     QString startProgram(const QString &path, QString *error, const QStringList &args = {});
     // The first visible window found by `how` (--name, --class), waiting up to `timeoutMs`.
