@@ -138,60 +138,43 @@ void TestStartup::refusals()
             },
             {}, "[Kuotat]\nAnatomi=40\nEtik\xC3\xAB=10\n",
             { u"%1: fashikulli \"Etikë\" ka 5 pyetje; kuota e tij është 10"_s } },
-        { "letter",
-            [](auto &b) {
-                b[6].PergjigjaESakte = u"F"_s;
-                b[7].PergjigjaESakte = u"E"_s;
-            },
-            {}, {},
-            { u"%1: pyetja 7: germa e saktë \"F\" nuk është nga A te E"_s,
-                u"%1: pyetja 8: germa e saktë E tregon një alternativë që mungon"_s } },
-        { "structure",
-            [](auto &b) {
+        { "questions", // each question's faults at once, one line each in the bank's order
+            [&](auto &b) {
                 b[1].StrukturaEPyetjes = u"TTTT"_s;
                 b[2].StrukturaEPyetjes = u"GTTTT"_s;
                 b[3].StrukturaEPyetjes = u"TTXTT"_s;
                 b[4].AlternativaGrafik[0] = Banks::png({ 10, 10 }, Qt::red);
+                b[6].PergjigjaESakte = u"F"_s;
+                b[7].PergjigjaESakte = u"E"_s;
+                b[9].PikePozitive = 4;
+                b[10].PikePozitive.reset();
+                b[11].FondSizeP.reset();
+                b[12].FondSizeAlt = 60;
+                b[13].ImazhTekstIPyetes = QString::fromUtf8(tooLong);
+                b[14].AlternativaTekst[2] = QString::fromUtf8(tooLong.left(200));
+                b[15].StrukturaEPyetjes = u"GTTTT"_s;
+                b[15].ImazhGrafikIPyetes = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect";
+                b[16].StrukturaEPyetjes = u"TTGTT"_s;
+                b[16].AlternativaGrafik[1] = Banks::png({ 40, 20 }, Qt::red).left(60);
+                b[17].Koduar = u"K"_s;
+                b[18].Koduar = u"jo"_s;
             },
             {}, {},
             { u"%1: pyetja 2: alternativa D ka përmbajtje, por struktura \"TTTT\" ka vetëm 3 alternativa"_s,
                 u"%1: pyetja 3: struktura e do pyetjen grafik, por grafiku mungon"_s,
                 u"%1: pyetja 4: struktura \"TTXTT\" nuk është T ose G për pyetjen dhe për 2 deri 5 alternativa"_s,
-                u"%1: pyetja 5: ka grafik për alternativën A, por struktura e do tekst"_s } },
-        { "points",
-            [](auto &b) {
-                b[9].PikePozitive = 4;
-                b[10].PikePozitive.reset();
-            },
-            {}, {},
-            { u"%1: pyetja 10: PikePozitive 4: duhet 1, 2 ose 3"_s,
-                u"%1: pyetja 11: PikePozitive mungon: duhet 1, 2 ose 3"_s } },
-        { "font sizes",
-            [](auto &b) {
-                b[11].FondSizeP.reset();
-                b[12].FondSizeAlt = 60;
-            },
-            {}, {},
-            { u"%1: pyetja 12: FondSizeP mungon: duhet nga 8 deri 48"_s,
-                u"%1: pyetja 13: FondSizeAlt 60: duhet nga 8 deri 48"_s } },
-        { "text too long",
-            [&](auto &b) {
-                b[13].ImazhTekstIPyetes = QString::fromUtf8(tooLong);
-                b[14].AlternativaTekst[2] = QString::fromUtf8(tooLong.left(200));
-            },
-            {}, {},
-            { u"%1: pyetja 14: teksti i pyetjes nuk hyn në vendin e vet me shkronja 20 pikë"_s,
-                u"%1: pyetja 15: teksti i alternativës C nuk hyn në butonin e vet me shkronja 18 pikë"_s } },
-        { "graphic",
-            [](auto &b) {
-                b[15].StrukturaEPyetjes = u"GTTTT"_s;
-                b[15].ImazhGrafikIPyetes = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect";
-                b[16].StrukturaEPyetjes = u"TTGTT"_s;
-                b[16].AlternativaGrafik[1] = Banks::png({ 40, 20 }, Qt::red).left(60);
-            },
-            {}, {},
-            { u"%1: pyetja 16: grafiku për pyetjen nuk lexohet si PNG ose SVG"_s,
-                u"%1: pyetja 17: grafiku për alternativën B nuk lexohet si PNG ose SVG"_s } },
+                u"%1: pyetja 5: ka grafik për alternativën A, por struktura e do tekst"_s,
+                u"%1: pyetja 7: germa e saktë \"F\" nuk është nga A te E"_s,
+                u"%1: pyetja 8: germa e saktë E tregon një alternativë që mungon"_s,
+                u"%1: pyetja 10: PikePozitive 4: duhet 1, 2 ose 3"_s,
+                u"%1: pyetja 11: PikePozitive mungon: duhet 1, 2 ose 3"_s,
+                u"%1: pyetja 12: FondSizeP mungon: duhet nga 8 deri 48"_s,
+                u"%1: pyetja 13: FondSizeAlt 60: duhet nga 8 deri 48"_s,
+                u"%1: pyetja 14: teksti i pyetjes nuk hyn në vendin e vet me shkronja 20 pikë"_s,
+                u"%1: pyetja 15: teksti i alternativës C nuk hyn në butonin e vet me shkronja 18 pikë"_s,
+                u"%1: pyetja 16: grafiku për pyetjen nuk lexohet si PNG ose SVG"_s,
+                u"%1: pyetja 17: grafiku për alternativën B nuk lexohet si PNG ose SVG"_s,
+                u"%1: pyetja 18: është e koduar (Koduar \"K\"); kodimi nuk është i përcaktuar, ndaj pyetja nuk lexohet"_s } },
         { "identifier", {},
             { u"CREATE TABLE t AS SELECT * FROM FondPyetjesh"_s, u"DROP TABLE FondPyetjesh"_s,
                 u"ALTER TABLE t RENAME TO FondPyetjesh"_s,
@@ -200,13 +183,6 @@ void TestStartup::refusals()
             {},
             { u"%1: pyetja 3: NumerIDiPyetjes përsëritet"_s,
                 u"%1: rreshti 9: NumerIDiPyetjes mungon ose nuk është numër i plotë"_s } },
-        { "encoded",
-            [](auto &b) {
-                b[2].Koduar = u"K"_s;
-                b[3].Koduar = u"jo"_s;
-            },
-            {}, {},
-            { u"%1: pyetja 3: është e koduar (Koduar \"K\"); kodimi nuk është i përcaktuar, ndaj pyetja nuk lexohet"_s } },
         { "configuration", {}, {}, "[Provimi]\nPyetjeNeTeze=40\nFondi=x\n[Kuotat]\nAnatomi=shumë\n",
             { u"%2: PyetjeNeTeze \"40\": një tezë ka 50 pyetje, sa butona ka dritarja"_s,
                 u"%2: kuota e fashikullit \"Anatomi\" është \"shumë\"; duhet një numër i plotë pozitiv"_s,
@@ -261,6 +237,12 @@ void TestStartup::helpWithoutDisplay()
     for (const char *option : { "--config <skedar>", "--bank <skedar>", "--candidate <emri>",
              "--photo <skedar>", "--desk <nr>", "--show-problems" })
         QVERIFY2(help.contains(QLatin1String(option)), option);
+    // Without it: one plain line on standard error and status 1, not an abort.
+    p.start(QStringLiteral(PROVIMI_EXE), {});
+    QVERIFY(p.waitForFinished(20000));
+    QVERIFY(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 1);
+    QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()),
+        u"provimi: nuk ka ekran ku të hapet dritarja e provimit (DISPLAY: i pacaktuar).\n"_s);
 }
 
 QTEST_MAIN(TestStartup)
