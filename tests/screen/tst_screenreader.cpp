@@ -64,13 +64,11 @@ private:
 };
 
 namespace {
-ExamState bank()
-{
+const ExamState Bank = [] {
     ExamState s;
     MbushFondinDemo(s);
     return s;
-}
-const ExamState Bank = bank();
+}();
 
 // The question of the bank that was read out as opened at paper position k, or 0: its number,
 // points and text, and for a picture question what the drawing shows.
