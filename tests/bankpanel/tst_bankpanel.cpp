@@ -40,7 +40,6 @@ class TestBankPanel final : public QObject
 private slots:
     void inertThenBoundToARealTable()
     {
-        // The window's two hidden frames.
         QWidget window;
         auto *monitor = new QGroupBox(&window), *allFields = new QGroupBox(&window);
         BankPanel panel(monitor, allFields);
@@ -109,7 +108,6 @@ private slots:
         const auto shown = fields(monitor);
         for (const auto &c : first)
             QCOMPARE(shown[c[1]], QString::fromUtf8(c[2]));
-        // The navigation bar moves the cursor.
         monitor->findChild<QToolButton *>("cursorNext")->click();
         QCOMPARE(fields(monitor)["LblNumerIDiPyetjes"], QStringLiteral("42"));
         monitor->findChild<QToolButton *>("cursorFirst")->click();

@@ -6,6 +6,7 @@
 #include "exam/Descriptions.h"
 #include "exam/ExamState.h"
 #include "exam/Scoring.h"
+#include "support/Banks.h"
 #include "support/XSession.h"
 
 #include <QDBusConnection>
@@ -101,13 +102,6 @@ DefaultModule espeak-ng
 AudioOutputMethod "alsa"
 AudioALSADevice "null"
 )";
-
-bool write(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    return QDir().mkpath(QFileInfo(path).path()) && f.open(QIODevice::WriteOnly)
-        && f.write(content) == content.size();
-}
 } // namespace
 
 bool TestScreenReader::startScreenReader(QString *error)
@@ -117,10 +111,11 @@ bool TestScreenReader::startScreenReader(QString *error)
     const QString runtime = m_dir.filePath(u"run"_s), config = m_dir.filePath(u"config"_s);
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!write(python + u"/sitecustomize.py"_s,
-            QString::fromLatin1(LineBuffered).arg(u"'%1'"_s.arg(log)).toUtf8())
-        || !write(config + u"/speech-dispatcher/speechd.conf"_s, SpeechConfig))
-        return false;
+    QDir().mkpath(python);
+    QDir().mkpath(config + u"/speech-dispatcher"_s);
+    Banks::writeFile(python, u"sitecustomize.py"_s,
+        QString::fromLatin1(LineBuffered).arg(u"'%1'"_s.arg(log)).toUtf8());
+    Banks::writeFile(config, u"speech-dispatcher/speechd.conf"_s, SpeechConfig);
     for (const auto &[name, value] :
         { std::pair { u"HOME"_s, m_dir.path() }, { u"XDG_RUNTIME_DIR"_s, runtime },
             { u"XDG_CONFIG_HOME"_s, config }, { u"XDG_CACHE_HOME"_s, m_dir.filePath(u"cache"_s) },
