@@ -2,7 +2,7 @@
 // default configuration, and without one: another program's window opening, taking the focus
 // or coming above, the window manager asked to lower, iconify, move, close or un-"above" the
 // exam, and the window manager's keys and mouse bindings, with and without the end request's
-// box open.
+// box open. Without one, the sitting then ends by keys alone, with the X server's auto-repeat.
 
 #include "support/Grab.h"
 #include "support/OnScreen.h"
@@ -140,13 +140,22 @@ void TestWindowManagers::held()
     XSession x;
     QString wrong;
     QVERIFY2(x.start(Screen, &wrong, manager), qPrintable(wrong));
-    const QString id = x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong);
+    const QString id = x.startProgram(QStringLiteral(PROVIMI_EXE), &wrong, { u"-reverse"_s });
     QVERIFY2(!id.isEmpty(), qPrintable(wrong));
     const auto exam = static_cast<xcb_window_t>(id.toULong());
     QString fault;
     QVERIFY2(timeToHold(x, exam, 0, &fault, 0) >= 0, qPrintable(fault));
     QImage e;
     QVERIFY(stableShot(x, &e));
+    // One window, with an empty name (WM_NAME, found by name, and _NET_WM_NAME), laid out left to
+    // right despite -reverse: the seconds "00" at the left of their label.
+    QCOMPARE(x.xdotool({ u"search"_s, u"--onlyvisible"_s, u"--class"_s, u"provimi"_s }), id);
+    QVERIFY(x.xdotool({ u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^$"_s })
+                .split(u'\n')
+                .contains(id));
+    QCOMPARE(x.xdotool({ u"getwindowname"_s, id }), QString());
+    QVERIFY(pixelsOf(e, QRect(706, 624, 30, 65), Qt::red) > 50);
+    QCOMPARE(pixelsOf(e, QRect(758, 624, 13, 65), Qt::red), 0);
     // The X windows under the exam's and under the root, in any stacking order.
     auto windows = [&](const QStringList &which) {
         QStringList lines = x.run(u"xwininfo"_s, QStringList { u"-tree"_s } + which).split(u'\n');
@@ -244,11 +253,32 @@ void TestWindowManagers::held()
     // window manager makes and unmakes windows of its own).
     QCOMPARE(windows({ u"-id"_s, id }), tree);
     x.closeOther();
-    if (manager.isEmpty())
-        QCOMPARE(windows({ u"-root"_s }), rootTree);
+    if (!manager.isEmpty())
+        return;
+    QCOMPARE(windows({ u"-root"_s }), rootTree);
+
+    // Return held on KONFIRMOJ well into the auto-repeat opens the end request once and does not
+    // answer it; a fresh press answers Po, and on the closing screen Tab stays on the leave
+    // button, whose Space ends the program.
+    QVERIFY(x.run(u"xset"_s, { u"q"_s }).contains(u"auto repeat:  on"_s));
+    x.xdotool({ u"keydown"_s, u"Return"_s });
+    QVERIFY(!x.search(u"--name"_s, BoxTitle, 10000).isEmpty());
+    QThread::msleep(3000);
+    x.xdotool({ u"keyup"_s, u"Return"_s });
+    QThread::msleep(300);
+    QVERIFY(x.programRunning() && !x.search(u"--name"_s, BoxTitle).isEmpty());
+    x.keys(u"key Return"_s);
+    QVERIFY(boxGone(x));
+    QVERIFY(x.shotUntil(&e, [&] {
+        return pixelsOf(e, QRect(616, 200, 161, 57), Qt::red) > 30
+            && e.pixelColor(646, 494) == QColor(255, 255, 192);
+    }));
+    saveScreen(e, u"xvfb-keyboard"_s);
+    x.keys(u"key Tab space"_s);
+    QVERIFY2(x.waitForExit(10000) == 0, qPrintable(x.programOutput()));
 }
 
 XSESSION_TEST_MAIN(
-    TestWindowManagers, "openbox", "fluxbox", "icewm", "xmessage", "xwininfo", "xprop")
+    TestWindowManagers, "openbox", "fluxbox", "icewm", "xmessage", "xwininfo", "xprop", "xset")
 
 #include "tst_windowmanagers.moc"
