@@ -45,7 +45,7 @@ private:
     // the lines spoken, or -1. Lines spoken before the last one waited for do not count.
     qsizetype after(const QString &keys, const QString &pattern);
     qsizetype hear(const QString &pattern);
-    // Waits for `text`, as Orca speaks it: with a full stop unless it ends a sentence already.
+    // Waits for exactly `text`, its full stop aside as every line's.
     qsizetype hearSaid(const QString &text);
     QString spoken(qsizetype i) const { return m_spoken.value(i); }
     QString lastSpoken() const
@@ -79,7 +79,7 @@ int questionSaid(int k, const QString &spoken)
         const QString drawing = q == 31 || q == 32 ? Descriptions::drawing(q) : QString();
         const QString s = u"notification "_s
             + Descriptions::openQuestion(k, Bank.PikePozitive(q), Bank.Pyetja(q), drawing);
-        if (spoken == s || spoken == s + u'.')
+        if (spoken == s || spoken + u'.' == s)
             return q;
     }
     return 0;
@@ -141,7 +141,7 @@ bool TestScreenReader::startScreenReader(QString *error)
         u"orca"_s, { u"--user-prefs"_s, m_dir.filePath(u"orca"_s), u"--debug-file"_s, log });
     m_log.setFileName(log);
     if (!XSession::poll([&] { return m_log.exists(); }, 30000) || !m_log.open(QIODevice::ReadOnly)
-        || hear(u"^Screen reader on\\.$"_s) < 0) {
+        || hear(u"^Screen reader on$"_s) < 0) {
         orcaStarted = false;
         *error = u"Orca did not start: "_s + QString::fromLocal8Bit(m_orca.readAllStandardError());
         return false;
@@ -178,8 +178,13 @@ qsizetype TestScreenReader::hear(const QString &pattern)
         m_partial += m_log.readAll();
         const qsizetype end = m_partial.lastIndexOf('\n');
         for (const QByteArray &line : m_partial.left(end + 1).split('\n'))
-            if (const auto m = speech.match(QString::fromUtf8(line)); m.hasMatch())
-                m_spoken << m.captured(1).trimmed();
+            if (const auto m = speech.match(QString::fromUtf8(line)); m.hasMatch()) {
+                // Orca ends a line with a full stop or, under load, not: the line is without it.
+                QString said = m.captured(1).trimmed();
+                if (said.endsWith(u'.'))
+                    said.chop(1);
+                m_spoken << said;
+            }
         m_partial.remove(0, end + 1);
         for (qsizetype i = m_heard; i < m_spoken.size(); ++i)
             if (wanted.match(m_spoken[i]).hasMatch())
@@ -190,8 +195,8 @@ qsizetype TestScreenReader::hear(const QString &pattern)
 
 qsizetype TestScreenReader::hearSaid(const QString &text)
 {
-    const bool sentence = text.endsWith(u'.') || text.endsWith(u'?') || text.endsWith(u'!');
-    return hear(u'^' + QRegularExpression::escape(sentence ? text : text + u'.') + u'$');
+    return hear(
+        u'^' + QRegularExpression::escape(text.endsWith(u'.') ? text.chopped(1) : text) + u'$');
 }
 
 void TestScreenReader::sitting()
@@ -206,9 +211,9 @@ void TestScreenReader::sitting()
     QVERIFY2(!m_x.startProgram(QStringLiteral(PROVIMI_EXE), &error).isEmpty(), qPrintable(error));
 
     // The window by the exam's title, then the rules, read once, as words.
-    HEARD(hear(u"^DEMO PROVIM MIX Mjek, Infermier, Stomatolog, Farmacist frame\\.$"_s));
+    HEARD(hear(u"^DEMO PROVIM MIX Mjek, Infermier, Stomatolog, Farmacist frame$"_s));
     HEARD(hear(u"^Zgjidhni pyetjen duke klikuar.* JU UROJME SUKSES!$"_s));
-    HEARD(hear(u"^Pyetja 1, [1-3] pikë, e pahapur\\.$"_s));
+    HEARD(hear(u"^Pyetja 1, [1-3] pikë, e pahapur$"_s));
 
     // Return on question 1 reads it where the focus stays: its number, points and text.
     qsizetype i = after(u"Return"_s, u"^notification Pyetja 1, "_s);
@@ -217,27 +222,27 @@ void TestScreenReader::sitting()
     QVERIFY2(q != 0, qPrintable(spoken(i)));
     // Tab goes on to the alternatives, each named with its letter.
     HEARD(after(u"Tab"_s,
-        u"^A: %1 push button\\.$"_s.arg(QRegularExpression::escape(Bank.Alternativat(q, 1)))));
+        u"^A: %1 push button$"_s.arg(QRegularExpression::escape(Bank.Alternativat(q, 1)))));
     // A letter: KONFIRMOJ, with the alternative it would confirm; another letter there says it.
     const QString b = Bank.Alternativat(q, 2), c = Bank.Alternativat(q, 3);
-    HEARD(after(u"b"_s, u"^KONFIRMOJ push button\\.$"_s));
+    HEARD(after(u"b"_s, u"^KONFIRMOJ push button$"_s));
     HEARD(hearSaid(u"Konfirmo përgjigjen B: "_s + b));
-    HEARD(after(u"c"_s,
-        u"^notification Konfirmo përgjigjen C: %1\\.$"_s.arg(QRegularExpression::escape(c))));
+    HEARD(after(
+        u"c"_s, u"^notification Konfirmo përgjigjen C: %1$"_s.arg(QRegularExpression::escape(c))));
     // The time left on its key, the focus staying where it is.
     HEARD(after(
-        u"k"_s, u"^notification Koha e mbetur: (60 minuta|59 minuta e [1-5]?[0-9] sekonda)\\.$"_s));
+        u"k"_s, u"^notification Koha e mbetur: (60 minuta|59 minuta e [1-5]?[0-9] sekonda)$"_s));
     // Return confirms: the question with its recorded answer.
     HEARD(after(
-        u"Return"_s, u"^Pyetja 1, %1 pikë, e lexuar, përgjigja C\\.$"_s.arg(Bank.PikePozitive(q))));
+        u"Return"_s, u"^Pyetja 1, %1 pikë, e lexuar, përgjigja C$"_s.arg(Bank.PikePozitive(q))));
 
     // On through the grid, opening each question, to the first picture question, read with what
     // its drawing shows.
     QMap<int, int> opened { { 1, q } };
     int picture = 0;
     for (int k = 2; k <= 50 && !picture; ++k) {
-        HEARD(after(k % 5 == 1 ? u"Down Left Left Left Left"_s : u"Right"_s,
-            u"^%1 push button\\.$"_s.arg(k)));
+        HEARD(after(
+            k % 5 == 1 ? u"Down Left Left Left Left"_s : u"Right"_s, u"^%1 push button$"_s.arg(k)));
         i = after(u"Return"_s, u"^notification Pyetja %1, "_s.arg(k));
         HEARD(i);
         const int shown = questionSaid(k, spoken(i));
@@ -250,31 +255,31 @@ void TestScreenReader::sitting()
 
     // Tab to the leave alternative, marked with Space: KONFIRMOJ says it will ask to end.
     for (int tabs = 0; tabs < 6 && spoken(m_heard - 1).indexOf(u"DUA TE LARGOHEM") < 0; ++tabs)
-        HEARD(after(u"Tab"_s, u"push button\\.$"_s));
+        HEARD(after(u"Tab"_s, u"push button$"_s));
     HEARD(after(u"space"_s, u"^Konfirmo kërkesën: do të pyeteni nëse doni ta përfundoni"_s));
     // The box: its title as a word, its question, Po and Jo.
     HEARD(after(u"Return"_s, u"^alert KUJDES!$"_s));
     HEARD(hearSaid(u"DO TA PERFUNDONI VERTET PROVIMIN NE KETE MOMENT?"_s));
-    HEARD(hear(u"^Po push button\\.$"_s));
+    HEARD(hear(u"^Po push button$"_s));
     QThread::msleep(600); // the box takes keys after its first half second
-    HEARD(after(u"Tab"_s, u"^Jo push button\\.$"_s));
-    HEARD(after(u"shift+Tab"_s, u"^Po push button\\.$"_s));
+    HEARD(after(u"Tab"_s, u"^Jo push button$"_s));
+    HEARD(after(u"shift+Tab"_s, u"^Po push button$"_s));
 
     // Yes: the focus lands on the leave button, named as words, with the result.
     const bool right = Bank.PergjigjaESakte(q) == u"C"_s;
     const int earned = right ? Bank.PikePozitive(q) : 0;
-    HEARD(after(u"Return"_s, u"^Po largohem! push button\\.$"_s));
+    HEARD(after(u"Return"_s, u"^Po largohem! push button$"_s));
     HEARD(hearSaid(
         Descriptions::result(percentageText(percentage(earned, 99), u'.'), earned, 99, u'.')));
     // The arrows read the listing from question 1 on, the answer given against the right one.
     const QStringList rows {
-        u"Pyetja 1 \\(P %1\\): përgjigja C, e sakta %2%3\\.$"_s.arg(q).arg(
+        u"Pyetja 1 \\(P %1\\): përgjigja C, e sakta %2%3$"_s.arg(q).arg(
             Bank.PergjigjaESakte(q), right ? u", %1 pikë"_s.arg(earned) : QString()),
-        u"Pyetja 2 \\(P %1\\): pa përgjigje, e sakta %2\\.$"_s.arg(opened[2]).arg(
+        u"Pyetja 2 \\(P %1\\): pa përgjigje, e sakta %2$"_s.arg(opened[2]).arg(
             Bank.PergjigjaESakte(opened[2])),
-        u"Pyetja 7 \\(P (\\d+)\\): pa përgjigje, e sakta ([A-E])\\.$"_s,
+        u"Pyetja 7 \\(P (\\d+)\\): pa përgjigje, e sakta ([A-E])$"_s,
     };
-    HEARD(after(u"Down"_s, u"^C push button\\.$"_s));
+    HEARD(after(u"Down"_s, u"^C push button$"_s));
     HEARD(hear(rows[0]));
     HEARD(after(u"Right"_s, rows[1]));
     i = after(u"Down"_s, rows[2]);
@@ -282,7 +287,7 @@ void TestScreenReader::sitting()
     const auto row7 = QRegularExpression(rows[2]).match(spoken(i));
     QCOMPARE(row7.captured(2), Bank.PergjigjaESakte(row7.captured(1).toInt()));
     // Tab is back on the leave button, whose Space ends the program.
-    HEARD(after(u"Tab"_s, u"^Po largohem! push button\\.$"_s));
+    HEARD(after(u"Tab"_s, u"^Po largohem! push button$"_s));
     m_x.keys(u"key space"_s);
     QCOMPARE(m_x.waitForExit(10000), 0);
 
