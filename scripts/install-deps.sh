@@ -5,12 +5,14 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql
+  libxcb1-dev
   fontconfig fonts-liberation fonts-comfortaa
   xvfb xauth xdotool libxcb-xtest0-dev time
   openbox fluxbox icewm x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev file lintian
   dbus-daemon at-spi2-core orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+  postgresql postgresql-client
 )
 
 missing=()
