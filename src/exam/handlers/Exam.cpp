@@ -305,13 +305,16 @@ void Exam::Form_Activate()
         return;
     m_activated = true;
 
-    m_window.LblMin->setCaption(QStringLiteral("60:"));
-    m_window.LblSek->setCaption(QStringLiteral("00"));
-    m_window.LblNjoftim->setCaption(Texts::notice());
-    // A screen reader reads the rules with the window's name as the window opens.
-    m_window.setAccessibleDescription(Descriptions::notice(Texts::notice()));
-    m_window.LblNjoftim->setBorder(false);
-    m_window.LblNjoftim->show();
+    // A resumed sitting keeps its clock, and the rules are not shown over it again.
+    if (m_state.phase == Phase::BeforeFirstQuestion) {
+        m_window.LblMin->setCaption(QStringLiteral("60:"));
+        m_window.LblSek->setCaption(QStringLiteral("00"));
+        m_window.LblNjoftim->setCaption(Texts::notice());
+        // A screen reader reads the rules with the window's name as the window opens.
+        m_window.setAccessibleDescription(Descriptions::notice(Texts::notice()));
+        m_window.LblNjoftim->setBorder(false);
+        m_window.LblNjoftim->show();
+    }
     // The panel is built once the first frame is out; it moves when it stands.
     if (m_window.hasBankPanel())
         moveBankPanelToFirst();

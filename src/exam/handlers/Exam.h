@@ -4,8 +4,11 @@
 #include "exam/SittingSetup.h"
 
 #include <QDate>
+#include <QList>
 #include <QLocale>
 #include <QObject>
+
+#include <utility>
 
 class Dialogs;
 class FormProvimi;
@@ -64,6 +67,19 @@ public:
     // Closing as the end of time or a confirmed end request does it.
     void PerfundoProvimin();
 
+    // How the examination closed: the leave alternative confirmed, the time run out, or a
+    // sitting resumed with no time left.
+    enum class Ending { Leave, TimeUp, ResumedPastTime };
+
+    // A sitting interrupted by a restart goes on, set up after start-up and before the window
+    // is shown: the questions opened before in their colour, the confirmed answers on their
+    // buttons and the clock running from the time left. With no time left it closes at once,
+    // scoring what was confirmed.
+    void resume(
+        const QList<int> &opened, const QList<std::pair<int, QString>> &answers, int secondsLeft);
+    // The time left on the clock, in seconds.
+    int secondsLeft() const;
+
     const ExamState &state() const { return m_state; }
     Phase phase() const { return m_state.phase; }
     float seed() const { return m_seed; }
@@ -76,6 +92,12 @@ signals:
     void finished(int exitCode);
     // One step of the flight is drawn (1 to 199); events may arrive before the next.
     void flightStep(int step);
+    // What a record of the sitting keeps. An answer is announced before its button shows it,
+    // so whatever keeps it has done so when the candidate sees it recorded.
+    void questionOpened(int k, int secondsLeft);
+    void answerConfirmed(int k, const QString &letter, int secondsLeft);
+    void clockTicked(int secondsLeft);
+    void closed(Exam::Ending how);
 
 private:
     // Start-up, step by step.
@@ -135,4 +157,5 @@ private:
     const QDate m_today;
     QLocale m_dateLocale = QLocale::system();
     bool m_activated = false;
+    Ending m_ending = Ending::Leave;
 };

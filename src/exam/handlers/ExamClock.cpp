@@ -5,6 +5,7 @@
 #include "exam/ClockStep.h"
 #include "exam/Descriptions.h"
 #include "exam/ExamState.h"
+#include "exam/NumberText.h"
 #include "screen/FormProvimi.h"
 #include "screen/TextLabel.h"
 
@@ -17,6 +18,7 @@ void Exam::Timer1_Timer()
     const ClockStep step = clockStep(m_window.LblMin->caption(), m_window.LblSek->caption());
     if (step.timeUp) {
         m_window.Timer1->stop();
+        m_ending = Ending::TimeUp;
         PerfundoProvimin();
         return;
     }
@@ -26,4 +28,11 @@ void Exam::Timer1_Timer()
     if (step.seconds == QLatin1String("00")
         && (step.minutes == QLatin1String("10:") || step.minutes == QLatin1String("1:")))
         sayTimeLeft();
+    emit clockTicked(secondsLeft());
+}
+
+int Exam::secondsLeft() const
+{
+    return static_cast<int>(NumberText::numericValue(m_window.LblMin->caption()) * 60
+        + NumberText::numericValue(m_window.LblSek->caption()));
 }

@@ -66,6 +66,7 @@ void Exam::PerfundoProvimin()
         Descriptions::result(m_window.LblRezNePerqindje->caption(), m_state.PiketEGrumbulluara,
             m_state.PiketMaksimale, separator));
     m_window.CmdEND->setFocus(Qt::OtherFocusReason);
+    emit closed(m_ending);
 }
 
 void Exam::FshihAlternativat()

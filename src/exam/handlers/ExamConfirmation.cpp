@@ -41,8 +41,10 @@ void Exam::askToEnd()
 {
     const auto answer = m_dialogs.ask(&m_window, Texts::CautionTitle, Texts::EndQuestion,
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes)
-        PerfundoProvimin(); // does nothing when time ran out while the box was open
+    if (answer != QMessageBox::Yes)
+        return;
+    m_ending = Ending::Leave;
+    PerfundoProvimin(); // does nothing when time ran out while the box was open
 }
 
 void Exam::fly(int j, int k)
@@ -83,7 +85,9 @@ void Exam::landAnswer(int j, int k)
 {
     FlatButton *a = m_window.CmdAlternativa(j);
     FlatButton *question = m_window.CmdZgjidhPyetjen(k);
-    question->setText(m_window.LblGermaEAlt(j)->caption().left(1));
+    const QString letter = m_window.LblGermaEAlt(j)->caption().left(1);
+    emit answerConfirmed(k, letter, secondsLeft());
+    question->setText(letter);
     m_window.ImgPyetjaX->hide();
     a->hide();
     RivendosPozicionetAlt();

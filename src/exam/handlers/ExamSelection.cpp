@@ -41,6 +41,7 @@ void Exam::CmdZgjidhPyetjen_Click(int k)
         return;
     }
     startClockOnFirstQuestion();
+    emit questionOpened(k, secondsLeft());
 
     const int q = m_state.Teza(k);
     const int previous = m_state.PyetjaEHapur;
