@@ -44,3 +44,4 @@ awk -v et="$et" -v bt="$bt" -v em="$em" -v bm="$bm" 'BEGIN {
   printf "peak resident memory       exam %7.1f MiB  bare window %7.1f MiB  ratio %.2f\n", em / 1024, bm / 1024, em / bm
 }'
 "$dir/bench_timings"
+"$dir/bench_journal"
