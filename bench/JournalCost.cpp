@@ -33,8 +33,7 @@ int main(int argc, char *argv[])
         // The shape and size of an answer's record.
         const QJsonObject record { { QStringLiteral("seq"), n },
             { QStringLiteral("kind"), QStringLiteral("answer") },
-            { QStringLiteral("at"),
-                QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) },
+            { QStringLiteral("at"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) },
             { QStringLiteral("left"), 3600 - n }, { QStringLiteral("position"), 1 + n % 50 },
             { QStringLiteral("letter"), QStringLiteral("C") } };
         QElapsedTimer t;

@@ -44,7 +44,10 @@ bool Journal::open(const QString &path)
 bool Journal::write(const QJsonObject &record)
 {
     const QByteArray l = line(record);
-    return m_file.isOpen() && m_file.write(l) == l.size();
+    if (m_file.isOpen() && m_file.write(l) == l.size())
+        return true;
+    m_error = qt_error_string(errno);
+    return false;
 }
 
 bool Journal::sync()

@@ -39,5 +39,5 @@ public:
 
 private:
     QFile m_file;
-    QString m_error; // of the flush, which QFile does not see
+    QString m_error; // QFile's own does not always say why
 };
