@@ -1,14 +1,21 @@
 #include "app/ExamSession.h"
 
-#include "exam/PaperDraw.h"
+#include "app/SittingRecorder.h"
+#include "store/RecoveredSitting.h"
+#include "store/SittingJournal.h"
 
-ExamSession::ExamSession(const KioskEnvironment &kiosk, SittingSetup setup)
+#include <QJsonArray>
+
+#include <cstdio>
+
+ExamSession::ExamSession(const KioskEnvironment &kiosk, SittingSetup setup, float seed)
     : m_window(kiosk.zoom)
-    , m_exam(m_window, m_dialogs, secondsSinceMidnight(), QDate::currentDate())
+    , m_exam(m_window, m_dialogs, seed, QDate::currentDate())
 {
     m_window.setCentred(kiosk.centred);
     if (kiosk.dateLocale)
         m_exam.setDateLocale(*kiosk.dateLocale);
+    m_bankFile = setup.bankFile;
     m_exam.setSitting(std::move(setup));
 }
 
@@ -16,4 +23,41 @@ QStringList ExamSession::load()
 {
     m_exam.Form_Load();
     return m_exam.textsThatDoNotFit();
+}
+
+ExamSession::~ExamSession() = default;
+
+void ExamSession::record(const QString &folder, CentralStore *central)
+{
+    m_recorder = std::make_unique<SittingRecorder>(m_exam, m_window, folder, central, m_bankFile);
+}
+
+bool ExamSession::resume(const RecoveredSitting &r)
+{
+    using R = RecoveredSitting::Refusal;
+    const auto why = [&]() -> const char * {
+        switch (r.refusal(m_recorder->candidate(), m_recorder->bankChecksum())) {
+        case R::None:
+            break;
+        case R::Finished:
+            return "ka përfunduar";
+        case R::OtherCandidate:
+            return "është e një kandidati tjetër";
+        case R::OtherBank:
+            return "është nga një bankë tjetër pyetjesh (kontrolli ndryshon)";
+        }
+        // The same seed draws the same paper, unless the program changed in between.
+        QJsonArray paper;
+        for (int k = 1; k <= m_exam.state().NrPyetjeve; ++k)
+            paper << m_exam.state().Teza(k);
+        return r.identity.value(JournalKeys::Paper).toArray() == paper ? nullptr
+                                                                       : "ka një tezë tjetër";
+    }();
+    if (why) {
+        std::fprintf(stderr, "provimi: seanca %s nuk vazhdon: %s; fillon një seancë e re.\n",
+            qPrintable(r.sitting()), why);
+        return false;
+    }
+    m_recorder->resume(r);
+    return true;
 }
