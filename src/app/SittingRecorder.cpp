@@ -65,8 +65,9 @@ SittingRecorder::SittingRecorder(Exam &exam, FormProvimi &window, const QString 
     CentralStore *central, const QString &bankFile)
     : m_exam(exam)
     , m_window(window)
-    , m_journal(folder, central ? std::function<void()>([central] { central->journalGrew(); })
-                                : std::function<void()>())
+    , m_journal(folder,
+          central ? std::function<void()>([central] { central->journalGrew(); })
+                  : std::function<void()>())
     , m_bankFile(bankFile)
     , m_bankChecksum(checksum(bankFile, exam.state()))
 {
@@ -113,15 +114,22 @@ void SittingRecorder::ticked(int secondsLeft)
 void SittingRecorder::closed(Exam::Ending how)
 {
     begin(m_exam.secondsLeft()); // when closed before any question was opened
+    // The journal first: a sitting closed there is never resumed, and its result file can be
+    // written from it if the terminal stops before the file is.
     const QJsonObject record = result(how);
-    const QString wrong = ResultFile::write(
-        ResultFile::path(m_journal.folder(), m_journal.sitting()), record);
+    m_journal.closed(endingName(how), record, m_exam.secondsLeft());
+    writeResult(m_journal.folder(), m_journal.sitting(), record);
+}
+
+void SittingRecorder::writeResult(
+    const QString &folder, const QString &sitting, const QJsonObject &record)
+{
+    const QString wrong = ResultFile::write(ResultFile::path(folder, sitting), record);
     if (!wrong.isEmpty()) {
-        std::fprintf(stderr, "provimi: rezultati i seancës nuk u shkrua (%s).\n",
-            qPrintable(wrong));
+        std::fprintf(
+            stderr, "provimi: rezultati i seancës nuk u shkrua (%s).\n", qPrintable(wrong));
         std::fflush(stderr);
     }
-    m_journal.closed(endingName(how), record, m_exam.secondsLeft());
 }
 
 QJsonObject SittingRecorder::identity() const

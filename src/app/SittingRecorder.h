@@ -35,6 +35,10 @@ public:
     // after its last record.
     void resume(const RecoveredSitting &r);
 
+    // Writes a sitting's result file, saying on standard error why when it cannot.
+    static void writeResult(
+        const QString &folder, const QString &sitting, const QJsonObject &record);
+
 private:
     void begin(int secondsLeft);
     void opened(int k, int secondsLeft);

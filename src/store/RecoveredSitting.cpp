@@ -45,8 +45,10 @@ RecoveredSitting RecoveredSitting::from(const QString &path, const QList<QJsonOb
             r.opened << k;
         else if (kind == KindAnswer && letter.size() == 1 && Letters.contains(letter))
             r.answers.insert(k, letter);
-        else if (kind == KindClosing)
+        else if (kind == KindClosing) {
             r.finished = true;
+            r.result = o.value(Result).toObject();
+        }
         r.secondsLeft = o.value(SecondsLeft).toInt();
         r.lastSequence = o.value(Sequence).toInteger();
     }

@@ -18,6 +18,7 @@ struct RecoveredSitting
     QMap<int, QString> answers; // paper position: the letter last confirmed
     int secondsLeft = 0;
     bool finished = false;
+    QJsonObject result; // of the closing
     qint64 lastSequence = 0;
 
     QString sitting() const;
