@@ -1,6 +1,6 @@
 // A sitting on the live window: start-up, opening questions and marking answers, confirming
 // them (the flight and events in it, the end request), the keyboard alone, what a screen reader
-// hears, and the closed exam's screen.
+// hears, what the record of the sitting is told, and the closed exam's screen.
 
 #include "base/Units.h"
 #include "support/Keys.h"
@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +30,7 @@ private slots:
     void drawnAtScreenResolution();
     void zoomedSitting();
     void saidWherever();
+    void announcedForTheRecord();
 };
 
 namespace {
@@ -514,6 +516,34 @@ void TestSitting::saidWherever()
     Sitting::click(t.window.CmdKonfirmoj);
     for (int j = 1; j <= 5; ++j)
         QCOMPARE(t.answerButton(j)->focusPolicy(), Qt::NoFocus);
+}
+
+void TestSitting::announcedForTheRecord()
+{
+    // Each question opened, each answer before its button shows it (so that the record of the
+    // sitting holds it when the candidate sees it recorded), the clock, and how the exam closed.
+    Sitting t;
+    QSignalSpy opened(&t.exam, &Exam::questionOpened), ticked(&t.exam, &Exam::clockTicked),
+        closed(&t.exam, &Exam::closed);
+    QString captionWhenAnnounced;
+    QObject::connect(&t.exam, &Exam::answerConfirmed, [&](int k, const QString &letter, int left) {
+        captionWhenAnnounced = u"%1 %2 %3 %4"_s.arg(t.question(k)->text(), letter).arg(left).arg(k);
+    });
+    t.mark(7, 2);
+    QCOMPARE(opened.takeFirst(), QVariantList({ 7, 3600 }));
+    t.setClock(u"42:"_s, u"10"_s);
+    Sitting::click(t.window.CmdKonfirmoj);
+    QCOMPARE(captionWhenAnnounced, u"7 B 2530 7"_s);
+    t.exam.Timer1_Timer();
+    QCOMPARE(ticked.takeFirst(), QVariantList { 2529 });
+    t.close();
+    QCOMPARE(closed.takeFirst().value(0).value<Exam::Ending>(), Exam::Ending::Leave);
+    Sitting u;
+    QSignalSpy timeUp(&u.exam, &Exam::closed);
+    Sitting::click(u.question(1));
+    u.setClock(u"0:"_s, u"00"_s);
+    u.exam.Timer1_Timer();
+    QCOMPARE(timeUp.takeFirst().value(0).value<Exam::Ending>(), Exam::Ending::TimeUp);
 }
 
 QTEST_MAIN(TestSitting)
