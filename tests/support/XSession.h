@@ -72,6 +72,7 @@ public:
     bool programRunning() const { return m_program.state() != QProcess::NotRunning; }
     // Ends the program at once (SIGKILL), as a crash or a power cut would.
     void killProgram();
+    qint64 programId() const { return m_program.processId(); }
     QString programOutput() { return QString::fromLocal8Bit(m_program.readAllStandardError()); }
     // What a process on this display gets: the test's environment with the display set, and
     // whatever was added.
