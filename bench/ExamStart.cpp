@@ -1,5 +1,5 @@
 // The exam program's start as the program does it, the claim on the display included, reporting
-// its first frame.
+// its first frame; with BENCH_STATE set, with that state folder, as a configured terminal starts.
 
 #include "FirstFrame.h"
 #include "app/Application.h"
@@ -14,8 +14,8 @@ int main(int argc, char *argv[])
     DisplayClaim display;
     if (!display.claim())
         return 1;
-    ExamSession session;
-    new FirstFrame(&session.window());
-    session.start();
+    const auto session = ExamSession::open({}, qEnvironmentVariable("BENCH_STATE"), nullptr);
+    new FirstFrame(&session->window());
+    session->show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmark on its own X server: start-up to the first frame and peak memory of the
-# exam program against a bare Qt window, side by side, then the timings inside the program.
+# exam program against a bare Qt window, side by side, and of the exam with a state folder
+# holding a whole sitting's journal; then the timings inside the program and the journal's cost.
 # SCALE sets the screen's scale factor for all of them (QT_SCALE_FACTOR), as the kiosk session
 # does on a large screen.
 set -euo pipefail
@@ -14,7 +15,9 @@ while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
 Xvfb :$n -screen 0 ${size}x24 -nolisten tcp -dpi 96 >/dev/null 2>&1 &
 xvfb=$!
 rt=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true; rm -rf "$rt"' EXIT
+state=$(mktemp -d "$dir/state-XXXXXX") # on the disk a terminal's state folder would be on
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true; rm -rf "$rt" "$state"' EXIT
+"$dir/bench_journal" "$state"
 export DISPLAY=:$n QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$rt QT_SCALE_FACTOR=$scale
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
 
@@ -28,19 +31,25 @@ measure() { # program -> "ms kib"
   rm -f "$mem"
 }
 
-: >/tmp/bench-bare.$$; : >/tmp/bench-exam.$$
-for _ in $(seq 2); do measure "$dir/bench_barewindow" >/dev/null; measure "$dir/bench_examstart" >/dev/null; done # warm caches
+: >/tmp/bench-bare.$$; : >/tmp/bench-exam.$$; : >/tmp/bench-state.$$
+for _ in $(seq 2); do # warm caches
+  measure "$dir/bench_barewindow" >/dev/null; measure "$dir/bench_examstart" >/dev/null
+  BENCH_STATE=$state measure "$dir/bench_examstart" >/dev/null
+done
 for _ in $(seq "$runs"); do
   measure "$dir/bench_barewindow" >>/tmp/bench-bare.$$
   measure "$dir/bench_examstart" >>/tmp/bench-exam.$$
+  BENCH_STATE=$state measure "$dir/bench_examstart" >>/tmp/bench-state.$$
 done
 bt=$(cut -d' ' -f1 /tmp/bench-bare.$$ | median); et=$(cut -d' ' -f1 /tmp/bench-exam.$$ | median)
 bm=$(cut -d' ' -f2 /tmp/bench-bare.$$ | median); em=$(cut -d' ' -f2 /tmp/bench-exam.$$ | median)
-rm -f /tmp/bench-bare.$$ /tmp/bench-exam.$$
+st=$(cut -d' ' -f1 /tmp/bench-state.$$ | median)
+rm -f /tmp/bench-bare.$$ /tmp/bench-exam.$$ /tmp/bench-state.$$
 
 echo "Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'); Xvfb $size at scale $scale; $runs runs each, medians"
-awk -v et="$et" -v bt="$bt" -v em="$em" -v bm="$bm" 'BEGIN {
+awk -v et="$et" -v bt="$bt" -v em="$em" -v bm="$bm" -v st="$st" 'BEGIN {
   printf "start-up to first frame    exam %7.1f ms   bare window %7.1f ms   ratio %.2f\n", et, bt, et / bt
+  printf "start-up, state folder     exam %7.1f ms   (its last sitting\x27s journal read; %+.1f ms)\n", st, st - et
   printf "peak resident memory       exam %7.1f MiB  bare window %7.1f MiB  ratio %.2f\n", em / 1024, bm / 1024, em / bm
 }'
 "$dir/bench_timings"

@@ -21,7 +21,15 @@ const std::pair<const char *, QString Configuration::*> TextKeys[] = {
     { "Terminali/Tavolina", &Configuration::desk },
     { "Kandidati/EmriMbiemri", &Configuration::candidate },
     { "Kandidati/Foto", &Configuration::photoFile },
+    { "Terminali/Gjendja", &Configuration::stateFolder },
+    { "Qendra/SkedariIFjalekalimit", &Configuration::passwordFile },
 };
+const std::pair<const char *, QString CentralSettings::*> CentralKeys[] = {
+    { "Qendra/Serveri", &CentralSettings::host },
+    { "Qendra/Databaza", &CentralSettings::database },
+    { "Qendra/Perdoruesi", &CentralSettings::user },
+};
+const QString PortKey = QStringLiteral("Qendra/Porta");
 const QString PaperSizeKey = QStringLiteral("Provimi/PyetjeNeTeze");
 const QString QuotaGroup = QStringLiteral("Kuotat");
 
@@ -53,6 +61,7 @@ Configuration Configuration::read(const Options &options, const QString &default
         { options.candidate, &c.candidate },
         { options.photo, &c.photoFile },
         { options.desk, &c.desk },
+        { options.state, &c.stateFolder },
     };
     for (const auto &[given, member] : overrides)
         if (!given.isEmpty())
@@ -75,13 +84,26 @@ void Configuration::readFile(const QString &fileName)
         problems << where + QStringLiteral("skedari i konfigurimit nuk është INI i rregullt");
         return;
     }
-    QStringList known { PaperSizeKey };
+    QStringList known { PaperSizeKey, PortKey };
     for (const auto &[key, member] : TextKeys) {
         known << QLatin1String(key);
         this->*member = text(ini.value(QLatin1String(key)));
     }
+    for (const auto &[key, member] : CentralKeys) {
+        known << QLatin1String(key);
+        central.*member = text(ini.value(QLatin1String(key)));
+    }
+    if (ini.contains(PortKey)) {
+        const auto port = positive(ini.value(PortKey));
+        if (port && *port < 65536)
+            central.port = *port;
+        else
+            problems << where
+                    + QStringLiteral("Porta \"%1\" nuk është portë TCP")
+                          .arg(text(ini.value(PortKey)));
+    }
     // Paths in the file are the administrator's, from the file's folder.
-    for (QString *path : { &bankFile, &photoFile })
+    for (QString *path : { &bankFile, &photoFile, &stateFolder, &passwordFile })
         if (!path->isEmpty())
             *path = info.dir().absoluteFilePath(*path);
     if (ini.contains(PaperSizeKey) && positive(ini.value(PaperSizeKey)) != QuestionCount)
@@ -109,6 +131,22 @@ void Configuration::readFile(const QString &fileName)
 
 SittingSetup Configuration::load()
 {
+    // The journals are the central store's queue: it needs a state folder.
+    if (!central.host.isEmpty() && stateFolder.isEmpty())
+        problems << QStringLiteral("qendra e provimeve (Qendra/Serveri) kërkon një dosje gjendjeje "
+                                   "(Terminali/Gjendja ose --state)");
+    if (!central.host.isEmpty() && !passwordFile.isEmpty()) {
+        QFile password(passwordFile);
+        if (password.open(QIODevice::ReadOnly)) {
+            // The first line, the password's own blanks kept.
+            QByteArray line = password.readLine();
+            while (line.endsWith('\n') || line.endsWith('\r'))
+                line.chop(1);
+            central.password = QString::fromUtf8(line);
+        } else {
+            problems << passwordFile + QStringLiteral(": fjalëkalimi i qendrës nuk lexohet");
+        }
+    }
     SittingSetup s { title, dateText, desk, candidate, {}, bankFile, {}, quotas };
     if (!photoFile.isEmpty()) {
         QFile photo(photoFile);

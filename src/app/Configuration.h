@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exam/SittingSetup.h"
+#include "store/CentralStore.h"
 
 #include <QStringList>
 
@@ -15,8 +16,10 @@ struct Options;
 //   [Provimi]     Titulli, Data (the date shown instead of today's), FondiIPyetjeve (the bank
 //                 file), PyetjeNeTeze (50, the window's question buttons)
 //   [Kuotat]      one line per booklet: <FashikulliGrupPyetjesh>=<questions on the paper>
-//   [Terminali]   Tavolina
+//   [Terminali]   Tavolina, Gjendja (the state folder, where sittings are recorded)
 //   [Kandidati]   EmriMbiemri, Foto
+//   [Qendra]      the exam centre's PostgreSQL: Serveri, Porta, Databaza, Perdoruesi,
+//                 SkedariIFjalekalimit (a file holding the password on its first line)
 //
 // Where no file is named and none stands at the default place, nothing is configured and
 // nothing is read: the sitting is the design's own.
@@ -31,13 +34,17 @@ struct Configuration
     QString desk;
     QString candidate;
     QString photoFile;
+    QString stateFolder; // empty: no sitting is recorded
+    CentralSettings central; // no host: there is no central store
+    QString passwordFile;
 
     // What is wrong with the configuration, and then with what it names, one line each.
     QStringList problems;
 
     static Configuration read(const Options &options, const QString &defaultFile = DefaultFile);
 
-    // The sitting it sets: the photo and the bank read and checked, their problems added.
+    // The sitting it sets: the photo and the bank read and checked, and the central store's
+    // password read, their problems added.
     SittingSetup load();
 
 private:

@@ -2,9 +2,10 @@
 
 #include "app/SittingRecorder.h"
 #include "store/RecoveredSitting.h"
+#include "store/ResultFile.h"
 #include "store/SittingJournal.h"
 
-#include <QJsonArray>
+#include <QFile>
 
 #include <cstdio>
 
@@ -47,11 +48,9 @@ bool ExamSession::resume(const RecoveredSitting &r)
             return "është nga një bankë tjetër pyetjesh (kontrolli ndryshon)";
         }
         // The same seed draws the same paper, unless the program changed in between.
-        QJsonArray paper;
-        for (int k = 1; k <= m_exam.state().NrPyetjeve; ++k)
-            paper << m_exam.state().Teza(k);
-        return r.identity.value(JournalKeys::Paper).toArray() == paper ? nullptr
-                                                                       : "ka një tezë tjetër";
+        return r.identity.value(JournalKeys::Paper).toArray() == SittingRecorder::paper(m_exam)
+            ? nullptr
+            : "ka një tezë tjetër";
     }();
     if (why) {
         std::fprintf(stderr, "provimi: seanca %s nuk vazhdon: %s; fillon një seancë e re.\n",
@@ -60,4 +59,27 @@ bool ExamSession::resume(const RecoveredSitting &r)
     }
     m_recorder->resume(r);
     return true;
+}
+
+std::unique_ptr<ExamSession> ExamSession::open(
+    const SittingSetup &setup, const QString &folder, CentralStore *central)
+{
+    std::optional<RecoveredSitting> last;
+    if (!folder.isEmpty())
+        last = RecoveredSitting::latest(folder);
+    if (last && last->finished && !QFile::exists(ResultFile::path(folder, last->sitting())))
+        SittingRecorder::writeResult(folder, last->sitting(), last->result);
+    if (last && !last->finished) {
+        auto session = std::make_unique<ExamSession>(KioskEnvironment::fromProcess(), setup,
+            static_cast<float>(last->identity.value(JournalKeys::Seed).toDouble()));
+        if (!session->load().isEmpty())
+            return session; // the caller refuses it
+        session->record(folder, central);
+        if (session->resume(*last))
+            return session;
+    }
+    auto session = std::make_unique<ExamSession>(KioskEnvironment::fromProcess(), setup);
+    if (session->load().isEmpty() && !folder.isEmpty())
+        session->record(folder, central);
+    return session;
 }

@@ -41,6 +41,14 @@ public:
         show();
     }
 
+    // The program's sitting, loaded, its window not yet shown: with a state folder, the sitting
+    // its last journal left unfinished when it is this candidate's with this bank, else a new
+    // one, recorded there (a sitting that closed before its result file was written gets it
+    // now); without one, a sitting that records nothing. When the exam centre's texts do not
+    // fit (exam().textsThatDoNotFit()), nothing is recorded.
+    static std::unique_ptr<ExamSession> open(
+        const SittingSetup &setup, const QString &folder, CentralStore *central);
+
     // The sitting is recorded in a state folder from now on, and sent to the central store if
     // there is one.
     void record(const QString &folder, CentralStore *central);

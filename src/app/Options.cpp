@@ -49,6 +49,10 @@ const QCommandLineOption Photo(QStringLiteral("photo"),
     QStringLiteral("Fotoja e kandidatit (PNG, JPEG ose SVG)."), QStringLiteral("skedar"));
 const QCommandLineOption Desk(
     QStringLiteral("desk"), QStringLiteral("Numri i tavolinës."), QStringLiteral("nr"));
+const QCommandLineOption State(QStringLiteral("state"),
+    QStringLiteral("Dosja ku terminali mban ditarin dhe rezultatin e çdo seance dhe nga e cila "
+                   "vazhdon një seancë të ndërprerë."),
+    QStringLiteral("dosje"));
 const QCommandLineOption ShowProblems(QStringLiteral("show-problems"),
     QStringLiteral("Problemet që pengojnë provimin shfaqen edhe në ekran, derisa të shtypet "
                    "Enter (sesioni i provimit)."));
@@ -66,7 +70,7 @@ struct Parser
             QStringLiteral("Terminali i provimit: një kandidat, një provim me zgjedhje, në një "
                            "dritare që mbulon ekranin.\nPa konfigurim dhe pa opsione hapet provimi "
                            "demonstrues me fondin e vet të pyetjeve."));
-        parser.addOptions({ Help, Config, Bank, Candidate, Photo, Desk, ShowProblems });
+        parser.addOptions({ Help, Config, Bank, Candidate, Photo, Desk, State, ShowProblems });
     }
     ~Parser() { QCoreApplication::removeTranslator(&words); }
 };
@@ -98,6 +102,7 @@ std::optional<QString> Options::parse(const QStringList &arguments)
     candidate = p.parser.value(Candidate);
     photo = p.parser.value(Photo);
     desk = p.parser.value(Desk);
+    state = p.parser.value(State);
     showProblems = p.parser.isSet(ShowProblems);
     return std::nullopt;
 }

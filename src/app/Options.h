@@ -15,6 +15,7 @@ struct Options
     QString candidate;
     QString photo;
     QString desk;
+    QString state; // the state folder, over the configuration's
     // Problems that stop the exam are also shown on the screen until a key is pressed.
     bool showProblems = false;
 

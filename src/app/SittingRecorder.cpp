@@ -78,6 +78,14 @@ SittingRecorder::SittingRecorder(Exam &exam, FormProvimi &window, const QString 
     connect(&exam, &Exam::closed, this, &SittingRecorder::closed);
 }
 
+QJsonArray SittingRecorder::paper(const Exam &exam)
+{
+    QJsonArray paper;
+    for (int k = 1; k <= exam.state().NrPyetjeve; ++k)
+        paper << exam.bankIdentifier(exam.state().Teza(k));
+    return paper;
+}
+
 QString SittingRecorder::candidate() const
 {
     return m_window.LblEmriMbiemri->caption();
@@ -134,13 +142,9 @@ void SittingRecorder::writeResult(
 
 QJsonObject SittingRecorder::identity() const
 {
-    const ExamState &s = m_exam.state();
-    QJsonArray paper;
-    for (int k = 1; k <= s.NrPyetjeve; ++k)
-        paper << s.Teza(k);
     return { { Terminal, QSysInfo::machineHostName() }, { Candidate, candidate() },
         { Desk, m_window.LblTezaTavolinaTerminali->caption() }, { Bank, m_bankFile },
-        { BankChecksum, m_bankChecksum }, { Seed, m_exam.seed() }, { Paper, paper } };
+        { BankChecksum, m_bankChecksum }, { Seed, m_exam.seed() }, { Paper, paper(m_exam) } };
 }
 
 QJsonObject SittingRecorder::result(Exam::Ending how) const
@@ -150,7 +154,8 @@ QJsonObject SittingRecorder::result(Exam::Ending how) const
     for (int k = 1; k <= s.NrPyetjeve; ++k) {
         const int q = s.Teza(k);
         const QString given = s.PergjigjetEDhena(k);
-        answers << QJsonObject { { Position, k }, { QStringLiteral("question"), q },
+        answers << QJsonObject { { Position, k },
+            { QStringLiteral("question"), m_exam.bankIdentifier(q) },
             { QStringLiteral("given"), given == QLatin1String("_") ? QJsonValue() : given },
             { QStringLiteral("correct"), s.PergjigjaESakte(q) },
             { QStringLiteral("points"), s.PikePozitive(q) },

@@ -3,6 +3,7 @@
 #include "exam/handlers/Exam.h"
 #include "store/SittingJournal.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 
@@ -34,6 +35,9 @@ public:
     // Goes on with a sitting of the folder: the exam where its journal left it, the journal
     // after its last record.
     void resume(const RecoveredSitting &r);
+
+    // The question behind each button, in order, as the bank identifies it.
+    static QJsonArray paper(const Exam &exam);
 
     // Writes a sitting's result file, saying on standard error why when it cannot.
     static void writeResult(

@@ -4,10 +4,12 @@
 #include "app/ExamSession.h"
 #include "app/Options.h"
 #include "app/ProblemScreen.h"
+#include "store/CentralStore.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -51,13 +53,22 @@ int main(int argc, char *argv[])
     SittingSetup setup = configuration.load();
     if (!configuration.problems.isEmpty())
         return refuse(configuration.problems, options.showProblems);
-    ExamSession session(KioskEnvironment::fromProcess(), std::move(setup));
-    if (const QStringList problems = session.load(); !problems.isEmpty())
+    // Nothing configured: no state folder, nothing read or written.
+    const QString &folder = configuration.stateFolder;
+    std::unique_ptr<CentralStore> central;
+    if (!configuration.central.host.isEmpty())
+        central = std::make_unique<CentralStore>(configuration.central, folder);
+    const auto session = ExamSession::open(setup, folder, central.get());
+    if (const QStringList problems = session->exam().textsThatDoNotFit(); !problems.isEmpty())
         return refuse(problems, options.showProblems);
 
-    QObject::connect(&session.exam(), &Exam::finished, app.get(), &QCoreApplication::exit);
+    QObject::connect(&session->exam(), &Exam::finished, app.get(), &QCoreApplication::exit);
     QObject::connect(
-        &display, &DisplayClaim::frontRequested, &session.window(), &FormProvimi::bringToFront);
-    session.show();
-    return QApplication::exec();
+        &display, &DisplayClaim::frontRequested, &session->window(), &FormProvimi::bringToFront);
+    session->show();
+    const int status = QApplication::exec();
+    // The closing goes to the central store now if it can; else at the next start.
+    if (central)
+        central->waitUntilSent(1000);
+    return status;
 }

@@ -30,6 +30,7 @@ private slots:
     void killedAndStartedAgain();
     void fullDisk();
     void readOnlyFolder();
+    void nothingConfigured();
 };
 
 namespace {
@@ -276,17 +277,20 @@ struct Terminal
     }
 };
 
-// A sitting of `answers` confirmed answers on a state folder that the shell command `setUp`
-// made what the test needs, in a mount namespace of the program's own: it completes on screen
-// however the records fare. What is wrong, or nothing; *said is the program's standard error.
-QString sittingOnFolder(const QString &name, const QString &setUp, int answers, QString *said)
+// A sitting of `answers` confirmed answers on a folder that the shell command `setUp` made what
+// the test needs, in a mount namespace of the program's own, the folder the state folder when
+// `state`: it completes on screen however the records fare, and the folder as seen from outside
+// stays empty. What is wrong, or nothing; *said is the program's standard error.
+QString sittingOnFolder(
+    const QString &name, const QString &setUp, int answers, QString *said, bool state = true)
 {
     XSession x;
     QString error;
     QTemporaryDir folder;
     if (!x.start({ 1280, 1024 }, &error)
         || x.startProgram(u"unshare"_s, &error,
-                { u"-rm"_s, u"sh"_s, u"-c"_s, setUp + u" && exec \"$0\" --state \"$1\""_s,
+                { u"-rm"_s, u"sh"_s, u"-c"_s,
+                    setUp + u" && exec \"$0\""_s + (state ? u" --state \"$1\""_s : QString()),
                     QStringLiteral(PROVIMI_EXE), folder.path() })
                .isEmpty())
         return error;
@@ -317,7 +321,7 @@ QString sittingOnFolder(const QString &name, const QString &setUp, int answers, 
     if (status != 0)
         return u"did not end well: "_s + *said;
     if (!QDir(folder.path()).isEmpty())
-        return u"the folder outside the namespace was written"_s;
+        return u"the folder was written: "_s + QDir(folder.path()).entryList().join(u' ');
     return {};
 }
 
@@ -407,6 +411,21 @@ void TestResume::readOnlyFolder()
                  u"mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\""_s, 3, &said),
         QString());
     QCOMPARE(said.count(u"ditari i seancës nuk mund të shkruhet"_s), 1);
+}
+
+void TestResume::nothingConfigured()
+{
+    // No state folder: a whole sitting leaves nothing in the working folder, the home folder
+    // or the places Qt would keep settings, data, caches or state, and says nothing of records.
+    if (!namespacesWork())
+        QSKIP("unshare -rm cannot make a mount namespace here");
+    QString said;
+    QCOMPARE(sittingOnFolder(u"xvfb-nothing-configured"_s,
+                 u"cd \"$1\" && export HOME=\"$1\" XDG_CONFIG_HOME=\"$1/c\" XDG_DATA_HOME=\"$1/d\" "
+                 "XDG_CACHE_HOME=\"$1/k\" XDG_STATE_HOME=\"$1/s\""_s,
+                 3, &said, false),
+        QString());
+    QVERIFY2(!said.contains(u"provimi:"_s), qPrintable(said));
 }
 
 int main(int argc, char *argv[])

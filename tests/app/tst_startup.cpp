@@ -84,11 +84,19 @@ void TestStartup::configuration()
         "[Provimi]\nTitulli=PROVIMI I LICENCES, Mjek\nData=12.06.2026\n"
         "FondiIPyetjeve=../fondi.sqlite\nPyetjeNeTeze=50\n"
         "[Kuotat]\nAnatomi e p\xC3\xABrgjithshme=30\nEtik\xC3\xAB=20\n"
-        "[Terminali]\nTavolina=12\n[Kandidati]\nEmriMbiemri=Arta Hoxha\nFoto=foto.png\n");
+        "[Terminali]\nTavolina=12\nGjendja=gjendja\n[Kandidati]\nEmriMbiemri=Arta Hoxha\n"
+        "Foto=foto.png\n[Qendra]\nServeri=qendra\nPorta=5433\nDatabaza=provimi\n"
+        "Perdoruesi=terminali\nSkedariIFjalekalimit=qendra.pass\n");
+    Banks::writeFile(dir.path() + u"/etc"_s, u"qendra.pass"_s, " fjal\xC3\xAB kalim \r\ntjeter\n");
     Options options;
     options.config = conf;
     Configuration c = Configuration::read(options);
     QCOMPARE(c.problems, QStringList());
+    QVERIFY(c.stateFolder == dir.filePath(u"etc/gjendja"_s) && c.central.host == u"qendra"_s
+        && c.central.port == 5433 && c.central.database == u"provimi"_s
+        && c.central.user == u"terminali"_s);
+    c.load(); // the password is read with the sitting; its blanks are its own
+    QCOMPARE(c.central.password, u" fjalë kalim "_s);
     QCOMPARE((QStringList { c.title, c.dateText, c.bankFile, c.photoFile, c.desk, c.candidate }),
         (QStringList { u"PROVIMI I LICENCES, Mjek"_s, u"12.06.2026"_s,
             dir.filePath(u"etc/../fondi.sqlite"_s), dir.filePath(u"etc/foto.png"_s), u"12"_s,
@@ -98,9 +106,10 @@ void TestStartup::configuration()
     options.bank = u"tjeter.sqlite"_s;
     options.candidate = u"Besa Krasniqi"_s;
     options.desk = u"7"_s;
+    options.state = u"gjendje"_s;
     c = Configuration::read(options);
-    QVERIFY(
-        c.bankFile == u"tjeter.sqlite"_s && c.candidate == u"Besa Krasniqi"_s && c.desk == u"7"_s);
+    QVERIFY(c.bankFile == u"tjeter.sqlite"_s && c.candidate == u"Besa Krasniqi"_s
+        && c.desk == u"7"_s && c.stateFolder == u"gjendje"_s);
 }
 
 void TestStartup::refusals()
@@ -187,6 +196,9 @@ void TestStartup::refusals()
             { u"%2: PyetjeNeTeze \"40\": një tezë ka 50 pyetje, sa butona ka dritarja"_s,
                 u"%2: kuota e fashikullit \"Anatomi\" është \"shumë\"; duhet një numër i plotë pozitiv"_s,
                 u"%2: çelës i panjohur \"Provimi/Fondi\""_s } },
+        { "central store", {}, {}, "[Qendra]\nServeri=qendra\nPorta=70000\n",
+            { u"%2: Porta \"70000\" nuk është portë TCP"_s,
+                u"qendra e provimeve (Qendra/Serveri) kërkon një dosje gjendjeje (Terminali/Gjendja ose --state)"_s } },
         { "name too long", {}, {}, {},
             { u"emri i kandidatit \"Arta Hoxha-Kelmendi Berisha\" nuk hyn në vendin e vet në dritare"_s },
             { u"--candidate"_s, u"Arta Hoxha-Kelmendi Berisha"_s } },
@@ -235,7 +247,7 @@ void TestStartup::helpWithoutDisplay()
     QVERIFY2(
         help.startsWith(u"Përdorimi: "_s) && help.contains(u"\nOpsionet:\n"_s), qPrintable(help));
     for (const char *option : { "--config <skedar>", "--bank <skedar>", "--candidate <emri>",
-             "--photo <skedar>", "--desk <nr>", "--show-problems" })
+             "--photo <skedar>", "--desk <nr>", "--state <dosje>", "--show-problems" })
         QVERIFY2(help.contains(QLatin1String(option)), option);
     // Without it: one plain line on standard error and status 1, not an abort.
     p.start(QStringLiteral(PROVIMI_EXE), {});
