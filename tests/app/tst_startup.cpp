@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -103,6 +104,19 @@ void TestStartup::configuration()
             u"Arta Hoxha"_s }));
     QVERIFY(c.quotas.size() == 2 && c.quotas[0].booklet == u"Anatomi e përgjithshme"_s
         && c.quotas[0].count == 30);
+
+    // The example configuration, every key uncommented, names only keys the program knows.
+    QFile example(QStringLiteral(PROVIMI_EXAMPLE_CONF));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const QString uncommented
+        = QString::fromUtf8(example.readAll())
+              .replace(QRegularExpression(u"^;(\\w+=)"_s, QRegularExpression::MultilineOption),
+                  u"\\1"_s);
+    QVERIFY(uncommented.contains(u"\nGjendja=/var/lib/provimi\n"_s));
+    Options all;
+    all.config = Banks::writeFile(dir.path(), u"example.conf"_s, uncommented.toUtf8());
+    QCOMPARE(Configuration::read(all).problems, QStringList());
+
     options.bank = u"tjeter.sqlite"_s;
     options.candidate = u"Besa Krasniqi"_s;
     options.desk = u"7"_s;

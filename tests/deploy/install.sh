@@ -26,6 +26,7 @@ expected='./bin/provimi
 ./share/man/man1/provimi-kiosk.1.gz
 ./share/man/man1/provimi.1.gz
 ./share/metainfo/al.qkp.provimi.metainfo.xml
+./share/provimi/central-store.sql
 ./share/provimi/openbox-rc.xml
 ./share/xsessions/provimi.desktop'
 [ "$tree" = "$expected" ] || fail "installed tree:
