@@ -5,7 +5,6 @@
 // sitting's. A full disk and a read-only state folder never stop a sitting; without a state
 // folder the program writes nothing.
 
-#include "exam/Scoring.h"
 #include "store/Journal.h"
 #include "store/RecoveredSitting.h"
 #include "support/Sitting.h"
@@ -55,24 +54,20 @@ QPoint answerAt(int j)
 class ScreenGrab
 {
 public:
-    explicit ScreenGrab(const QString &display)
-        : m_connection(xcb_connect(qPrintable(display), nullptr))
+    explicit ScreenGrab(XSession &x)
+        : m_x(x)
     { }
-    ~ScreenGrab() { xcb_disconnect(m_connection); }
     QImage operator()() const
     {
-        const xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
-        xcb_get_image_reply_t *r = xcb_get_image_reply(m_connection,
-            xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, s->root, 0, 0,
+        const xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(m_x.connection())).data;
+        const auto r = XSession::reply(xcb_get_image_reply(m_x.connection(),
+            xcb_get_image(m_x.connection(), XCB_IMAGE_FORMAT_Z_PIXMAP, s->root, 0, 0,
                 s->width_in_pixels, s->height_in_pixels, ~0u),
-            nullptr);
-        if (!r)
-            return {};
-        const QImage shot = QImage(
-            xcb_get_image_data(r), s->width_in_pixels, s->height_in_pixels, QImage::Format_RGB32)
-                                .copy();
-        free(r);
-        return shot;
+            nullptr));
+        return r ? QImage(xcb_get_image_data(r.get()), s->width_in_pixels, s->height_in_pixels,
+                   QImage::Format_RGB32)
+                       .copy()
+                 : QImage();
     }
     // Polls fresh screenshots into *shot until `condition` holds.
     template<typename F>
@@ -83,7 +78,7 @@ public:
     }
 
 private:
-    xcb_connection_t *m_connection;
+    XSession &m_x;
 };
 
 // Reads the real program's screen by comparing it with the same controls drawn here, offscreen:
@@ -294,7 +289,7 @@ QString sittingOnFolder(
                     QStringLiteral(PROVIMI_EXE), folder.path() })
                .isEmpty())
         return error;
-    const ScreenGrab grab(x.display());
+    const ScreenGrab grab(x);
     ScreenReader reader;
     QImage shot;
     for (int k = 1; k <= answers; ++k) {
@@ -340,7 +335,7 @@ void TestResume::killedAndStartedAgain()
     XSession x;
     QString error;
     QVERIFY2(x.start({ 1280, 1024 }, &error), qPrintable(error));
-    const ScreenGrab grab(x.display());
+    const ScreenGrab grab(x);
     ScreenReader reader;
     QRandomGenerator rng(QDateTime::currentMSecsSinceEpoch());
     int flightKills = 0, boxKills = 0;
