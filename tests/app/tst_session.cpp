@@ -1,8 +1,15 @@
-// The program's sitting as the kiosk's environment sets it up: the fit and the date's format.
+// The program's sitting as the kiosk's environment sets it up: the fit and the date's format;
+// a sitting on a bank file resumed from its state folder.
 
 #include "app/ExamSession.h"
 #include "screen/TextLabel.h"
+#include "store/RecoveredSitting.h"
+#include "store/SittingJournal.h"
+#include "support/Banks.h"
+#include "support/Sitting.h"
 
+#include <QJsonArray>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +22,7 @@ private slots:
     void environment_data();
     void environment();
     void kioskSitting();
+    void resumedOnBankFile();
 };
 
 void TestSession::environment_data()
@@ -62,6 +70,40 @@ void TestSession::kioskSitting()
         s.window().LblData->caption() != QLocale::system().toString(today, QLocale::ShortFormat));
     s.window().setCloseAllowed(true);
     s.window().close();
+}
+
+void TestSession::resumedOnBankFile()
+{
+    // The journal names the paper's questions by the bank's identifiers; a start after the
+    // program ended mid-sitting draws the same paper and shows the answers given; another
+    // candidate's start is a sitting of their own.
+    QTemporaryDir dir;
+    SittingSetup setup;
+    setup.bank = Banks::sittingBank();
+    setup.bankFile = Banks::write(dir.path(), u"fondi.sqlite"_s, setup.bank);
+    setup.candidate = u"Arta Hoxha"_s;
+    const QString state = dir.filePath(u"gjendja"_s);
+    QString shown;
+    {
+        const auto first = ExamSession::open(setup, state, nullptr);
+        Sitting::click(first->window().CmdZgjidhPyetjen(5));
+        Sitting::click(first->window().CmdAlternativa(2));
+        Sitting::click(first->window().CmdKonfirmoj);
+        shown = first->window().LblNjoftim->caption();
+    }
+    const QJsonArray paper = RecoveredSitting::latest(state)->identity.value(u"paper"_s).toArray();
+    QSet<qint64> ids;
+    for (const QJsonValue &id : paper)
+        ids << id.toInteger();
+    QVERIFY(ids.size() == 50 && *std::min_element(ids.begin(), ids.end()) > 100);
+
+    const auto again = ExamSession::open(setup, state, nullptr);
+    QCOMPARE(again->window().CmdZgjidhPyetjen(5)->text(), u"B"_s);
+    Sitting::click(again->window().CmdZgjidhPyetjen(5));
+    QCOMPARE(again->window().LblNjoftim->caption(), shown);
+    setup.candidate = u"Besa Krasniqi"_s;
+    const auto other = ExamSession::open(setup, state, nullptr);
+    QCOMPARE(other->window().CmdZgjidhPyetjen(5)->text(), u"5"_s);
 }
 
 QTEST_MAIN(TestSession)
