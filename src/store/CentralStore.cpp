@@ -3,22 +3,29 @@
 #include "store/CentralSender.h"
 
 #include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QThread>
+
+#include <future>
 
 CentralStore::CentralStore(const CentralSettings &settings, const QString &folder)
-    : m_sender(new CentralSender(settings, folder, m_written, m_sent))
 {
-    m_thread.setObjectName(QStringLiteral("central store"));
-    m_sender->moveToThread(&m_thread);
-    m_thread.start();
-    QMetaObject::invokeMethod(m_sender, &CentralSender::start, Qt::QueuedConnection);
+    std::promise<QEventLoop *> running;
+    m_thread = std::thread([this, settings, folder, &running] {
+        CentralSender sender(settings, folder, m_written, m_sent);
+        QEventLoop loop;
+        running.set_value(&loop);
+        sender.start();
+        loop.exec();
+        sender.stop();
+    });
+    m_loop = running.get_future().get();
 }
 
 CentralStore::~CentralStore()
 {
-    QMetaObject::invokeMethod(m_sender, &CentralSender::stop, Qt::BlockingQueuedConnection);
-    m_thread.quit();
-    m_thread.wait();
-    delete m_sender;
+    QMetaObject::invokeMethod(m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+    m_thread.join();
 }
 
 bool CentralStore::waitUntilSent(int timeoutMs)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QThread>
 
 #include <atomic>
+#include <thread>
 
-class CentralSender;
+class QEventLoop;
 
 // Where the exam centre's PostgreSQL is, and the terminal's account there.
 struct CentralSettings
@@ -37,8 +37,11 @@ public:
     bool waitUntilSent(int timeoutMs);
 
 private:
-    QThread m_thread;
     std::atomic<quint64> m_written { 1 }; // the journals as they were at the start count once
     std::atomic<quint64> m_sent { 0 }; // the count of m_written last found all sent
-    CentralSender *m_sender;
+    // A thread the destructor joins, not a QThread: a QThread's wait ends before the thread's
+    // own storage is gone, and OpenSSL's (behind libpq) would then be torn down twice, by the
+    // thread and by the program's exit, at the same time.
+    std::thread m_thread;
+    QEventLoop *m_loop = nullptr; // the thread's, running until the destructor ends it
 };

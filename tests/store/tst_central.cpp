@@ -158,8 +158,12 @@ void TestCentral::terminalsThroughOutages()
     for (int i = 0; i < Terminals; ++i) {
         QProcess &p = *terminals[static_cast<size_t>(i)];
         p.waitForFinished(120000);
-        QVERIFY2(p.state() == QProcess::NotRunning && p.exitCode() == 0,
-            qPrintable(QString::fromLocal8Bit(p.readAllStandardError())));
+        QVERIFY2(p.state() == QProcess::NotRunning && p.exitStatus() == QProcess::NormalExit
+                && p.exitCode() == 0,
+            qPrintable(u"terminal %1: %2 %3\n"_s.arg(i)
+                           .arg(p.exitStatus() == QProcess::CrashExit ? u"crashed"_s : u"ended"_s)
+                           .arg(p.exitCode())
+                + QString::fromLocal8Bit(p.readAllStandardError())));
         longestUs = std::max(longestUs, p.readAllStandardOutput().trimmed().toLongLong());
     }
     QVERIFY2(longestUs < 50000, qPrintable(QString::number(longestUs)));
