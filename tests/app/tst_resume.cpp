@@ -7,6 +7,7 @@
 
 #include "store/Journal.h"
 #include "store/RecoveredSitting.h"
+#include "support/OnScreen.h"
 #include "support/Sitting.h"
 #include "support/XSession.h"
 
@@ -17,8 +18,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <xcb/xcb.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,9 +33,8 @@ private slots:
 
 namespace {
 
-const QPoint Konfirmoj(700, 552), Leave(700, 716);
-const QColor Pink(255, 128, 128), Yellow(255, 255, 0);
-const QString BoxTitle = u"^K U J D E S !$"_s;
+const QPoint Konfirmoj(700, 552);
+const QColor Yellow(255, 255, 0);
 const QString Letters = u"ABCDE"_s;
 
 QPoint questionAt(int k)
@@ -49,37 +47,15 @@ QPoint answerAt(int j)
     return { 300, 424 + 56 * j };
 }
 
-// The X screen, read straight from the server: a screenshot program takes a quarter second to
-// start, too long for two hundred restarts.
-class ScreenGrab
+// The end request asked for and answered Yes, once its box takes keys.
+bool askToEndAndLeave(XSession &x)
 {
-public:
-    explicit ScreenGrab(XSession &x)
-        : m_x(x)
-    { }
-    QImage operator()() const
-    {
-        const xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(m_x.connection())).data;
-        const auto r = XSession::reply(xcb_get_image_reply(m_x.connection(),
-            xcb_get_image(m_x.connection(), XCB_IMAGE_FORMAT_Z_PIXMAP, s->root, 0, 0,
-                s->width_in_pixels, s->height_in_pixels, ~0u),
-            nullptr));
-        return r ? QImage(xcb_get_image_data(r.get()), s->width_in_pixels, s->height_in_pixels,
-                   QImage::Format_RGB32)
-                       .copy()
-                 : QImage();
-    }
-    // Polls fresh screenshots into *shot until `condition` holds.
-    template<typename F>
-    bool until(QImage *shot, F condition, int timeoutMs = 10000) const
-    {
-        return XSession::poll(
-            [&] { return !(*shot = (*this)()).isNull() && condition(); }, timeoutMs);
-    }
-
-private:
-    XSession &m_x;
-};
+    if (OnScreen::askToEnd(x).isEmpty())
+        return false;
+    QThread::msleep(700);
+    x.keys(u"key Return"_s);
+    return true;
+}
 
 // Reads the real program's screen by comparing it with the same controls drawn here, offscreen:
 // a question button's caption and the clock.
@@ -98,7 +74,7 @@ public:
                 FlatButton *b = m_window.CmdZgjidhPyetjen(1);
                 b->setBackColor(back);
                 b->setText(c);
-                drawn = b->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(face);
+                drawn = grabWindow(b).copy(face);
             }
             if (!c.isEmpty() && drawn == seen)
                 return c;
@@ -128,7 +104,6 @@ private:
 struct Terminal
 {
     XSession &x;
-    const ScreenGrab &grab;
     ScreenReader &reader;
     QRandomGenerator &rng;
     QString folder;
@@ -150,7 +125,8 @@ struct Terminal
     QString restartFault()
     {
         const auto r = journal();
-        const QMap<int, QString> answers = r && !r->finished ? r->answers : QMap<int, QString> {};
+        const bool resumed = r && !r->finished;
+        const QMap<int, QString> answers = resumed ? r->answers : QMap<int, QString> {};
         for (auto [k, letters] : landed.asKeyValueRange())
             if (!answers.contains(k) || !letters.contains(answers.value(k)))
                 return u"answer %1 at %2, seen recorded, is not in the journal"_s.arg(letters).arg(
@@ -159,7 +135,7 @@ struct Terminal
             if (!confirmed.value(k).contains(letter))
                 return u"answer %1 at %2 was never confirmed"_s.arg(letter).arg(k);
         // Each question opened before yellow with its answer or its number, the others pink.
-        const QList<int> opened = r && !r->finished ? r->opened : QList<int> {};
+        const QList<int> opened = resumed ? r->opened : QList<int> {};
         QImage shot;
         QString wrong;
         auto buttonsFault = [&] {
@@ -167,19 +143,18 @@ struct Terminal
                 const QString c = reader.caption(shot, k);
                 const bool read = opened.contains(k) || answers.contains(k);
                 if (c != answers.value(k, QString::number(k))
-                    || shot.pixelColor(gridPlace(k) + QPoint(6, 6)) != (read ? Yellow : Pink))
+                    || !OnScreen::question(shot, k, read ? Yellow : OnScreen::Unread))
                     return u"button %1 shows \"%2\" in %3"_s.arg(k).arg(c).arg(
                         shot.pixelColor(gridPlace(k) + QPoint(6, 6)).name());
             }
             return QString();
         };
-        if (!grab.until(&shot, [&] { return (wrong = buttonsFault()).isEmpty(); }))
+        if (!x.shotUntil(&shot, [&] { return (wrong = buttonsFault()).isEmpty(); }))
             return wrong;
         // A resumed clock runs on from the journal's time, at once; a new one shows 60:00 once
         // the window is active.
-        const bool resumed = r && !r->finished;
         const int left = resumed ? r->secondsLeft : 3600;
-        if (!grab.until(
+        if (!x.shotUntil(
                 &shot, [&] { return reader.secondsLeft(shot, left) >= (resumed ? 0 : left); },
                 resumed ? 1500 : 10000))
             return u"the clock is not within 2 s of %1 s left"_s.arg(left) + x.programOutput();
@@ -220,15 +195,13 @@ struct Terminal
         case 2: { // seen recorded, then another question opened
             confirm(k, j);
             QImage shot;
-            if (grab.until(&shot, [&] { return reader.caption(shot, k) == Letters[j - 1]; }))
+            if (x.shotUntil(&shot, [&] { return reader.caption(shot, k) == Letters[j - 1]; }))
                 landed[k] = Letters[j - 1];
             x.click(questionAt(1 + rng.bounded(50)));
             break;
         }
         case 3: // the end request's box open
-            x.click(Leave);
-            x.click(Konfirmoj);
-            boxKills += !x.search(u"--name"_s, BoxTitle, 10000).isEmpty();
+            boxKills += !OnScreen::askToEnd(x).isEmpty();
             break;
         default: // whatever the program is doing after its start
             break;
@@ -289,27 +262,21 @@ QString sittingOnFolder(
                     QStringLiteral(PROVIMI_EXE), folder.path() })
                .isEmpty())
         return error;
-    const ScreenGrab grab(x);
     ScreenReader reader;
     QImage shot;
     for (int k = 1; k <= answers; ++k) {
         x.click(questionAt(k));
         x.click(answerAt(1 + k % 4));
         x.click(Konfirmoj);
-        if (!grab.until(&shot, [&] { return reader.caption(shot, k) == Letters[k % 4]; }))
+        if (!x.shotUntil(&shot, [&] { return reader.caption(shot, k) == Letters[k % 4]; }))
             return u"answer %1 not shown recorded"_s.arg(k);
     }
-    x.click(Leave);
-    x.click(Konfirmoj);
-    if (x.search(u"--name"_s, BoxTitle, 10000).isEmpty())
+    if (!askToEndAndLeave(x))
         return u"no end request"_s;
-    QThread::msleep(700);
-    x.keys(u"key Return"_s);
     // The result on screen: the percentage in red where the clock's notice was.
-    if (!grab.until(&shot, [&] { return pixelsOf(shot, QRect(616, 200, 161, 57), Qt::red) > 30; }))
+    if (!x.shotUntil(&shot, [&] { return pixelsOf(shot, QRect(616, 200, 161, 57), Qt::red) > 30; }))
         return u"no result shown"_s;
-    QDir().mkpath(QStringLiteral(PROVIMI_SCREENS_DIR));
-    shot.save(QStringLiteral(PROVIMI_SCREENS_DIR "/%1.png").arg(name));
+    saveScreen(shot, name);
     x.keys(u"key Tab space"_s); // the leave button
     const int status = x.waitForExit(10000);
     *said = x.programOutput();
@@ -335,13 +302,12 @@ void TestResume::killedAndStartedAgain()
     XSession x;
     QString error;
     QVERIFY2(x.start({ 1280, 1024 }, &error), qPrintable(error));
-    const ScreenGrab grab(x);
     ScreenReader reader;
     QRandomGenerator rng(QDateTime::currentMSecsSinceEpoch());
     int flightKills = 0, boxKills = 0;
     for (int sitting = 0; sitting * 20 < kills; ++sitting) {
         QTemporaryDir folder;
-        Terminal t { x, grab, reader, rng, folder.path() };
+        Terminal t { x, reader, rng, folder.path() };
         for (int kill = 0; kill < 20; ++kill) {
             QVERIFY2((error = t.start()).isEmpty(), qPrintable(error));
             QVERIFY2((error = t.restartFault()).isEmpty(),
@@ -363,11 +329,7 @@ void TestResume::killedAndStartedAgain()
         QVERIFY2((error = t.start()).isEmpty(), qPrintable(error));
         if (!timeRanOut) {
             QVERIFY2((error = t.restartFault()).isEmpty(), qPrintable(error));
-            x.click(Leave);
-            x.click(Konfirmoj);
-            QVERIFY(!x.search(u"--name"_s, BoxTitle, 10000).isEmpty());
-            QThread::msleep(700);
-            x.keys(u"key Return"_s);
+            QVERIFY(askToEndAndLeave(x));
         }
         // The result file is written after the closing is recorded.
         QVERIFY(XSession::poll([&] {

@@ -149,12 +149,22 @@ void XSession::quickClick(QPoint p)
     reply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-QImage XSession::screenshot()
+QImage XSession::screenshot(QRect area)
 {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(u"ekrani.png"_s);
-    run(QStringLiteral(PROVIMI_XGRAB), { file });
-    return QImage(file).convertToFormat(QImage::Format_RGB32);
+    xcb_connection_t *c = connection();
+    const xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    if (area.isEmpty())
+        area = QRect(0, 0, s->width_in_pixels, s->height_in_pixels);
+    const auto image = reply(xcb_get_image_reply(c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, s->root, static_cast<std::int16_t>(area.x()),
+            static_cast<std::int16_t>(area.y()), static_cast<std::uint16_t>(area.width()),
+            static_cast<std::uint16_t>(area.height()), ~0u),
+        nullptr));
+    if (!image || xcb_get_image_data_length(image.get()) < 4 * area.width() * area.height())
+        return {};
+    return QImage(
+        xcb_get_image_data(image.get()), area.width(), area.height(), QImage::Format_RGB32)
+        .copy();
 }
 
 QString XSession::openOther()
@@ -193,15 +203,8 @@ xcb_atom_t XSession::atom(const char *name)
 
 QColor XSession::pixel(QPoint p)
 {
-    xcb_connection_t *c = connection();
-    const auto image = reply(xcb_get_image_reply(c,
-        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root(), static_cast<std::int16_t>(p.x()),
-            static_cast<std::int16_t>(p.y()), 1, 1, ~0u),
-        nullptr));
-    if (!image || xcb_get_image_data_length(image.get()) < 4)
-        return {};
-    const std::uint8_t *bgr = xcb_get_image_data(image.get());
-    return QColor(bgr[2], bgr[1], bgr[0]);
+    const QImage one = screenshot({ p, QSize(1, 1) });
+    return one.isNull() ? QColor() : one.pixelColor(0, 0);
 }
 
 void XSession::send(xcb_window_t window, const char *type,

@@ -16,7 +16,8 @@
 #include <memory>
 
 // A private Xvfb for a real-window test, bare or with a window manager in its default
-// configuration, the exam program on it, input through xdotool and screenshots through xgrab.
+// configuration, the exam program on it, input through xdotool, screenshots straight from the
+// server.
 class XSession
 {
 public:
@@ -57,12 +58,13 @@ public:
     // The same at once, through XTEST from this process, for timing what follows a click:
     // returns once the X server has taken the press and the release.
     void quickClick(QPoint p);
-    QImage screenshot();
+    // The whole screen, or the area of it.
+    QImage screenshot(QRect area = {});
     // Polls fresh screenshots into *shot until `condition` holds.
     template<typename F>
-    bool shotUntil(QImage *shot, F condition)
+    bool shotUntil(QImage *shot, F condition, int timeoutMs = 10000)
     {
-        return poll([&] { return !(*shot = screenshot()).isNull() && condition(); });
+        return poll([&] { return !(*shot = screenshot()).isNull() && condition(); }, timeoutMs);
     }
     // Opens another program's window, an xmessage; its id.
     QString openOther();
@@ -79,7 +81,7 @@ public:
     QProcessEnvironment environment() const;
     QString display() const { return m_display; }
     // The test's own connection to the display, opened on first use, for what must be quicker
-    // than a tool: one pixel of the screen, the focus, requests to the window manager.
+    // than a tool: the screen, the focus, requests to the window manager.
     xcb_connection_t *connection();
     xcb_window_t root() { return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root; }
     xcb_atom_t atom(const char *name);
