@@ -5,6 +5,7 @@
 #include "store/RecoveredSitting.h"
 #include "store/ResultFile.h"
 #include "store/SittingJournal.h"
+#include "support/Banks.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -31,12 +32,6 @@ QByteArray contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
-}
-
 RecoveredSitting recovered(const QString &path)
 {
     return RecoveredSitting::from(path, Journal::read(path));
@@ -60,7 +55,7 @@ void TestJournal::tornLastRecord()
     // Cut anywhere in the last record, down to its line end: the answer before it is read, not
     // its own; the journal goes on after the cut, and what it writes next is read.
     for (qsizetype cut = before; cut <= whole.size(); ++cut) {
-        put(path, whole.left(cut));
+        Banks::writeFile({}, path, whole.left(cut));
         const bool complete = cut == whole.size();
         const qsizetype records = Journal::read(path).size();
         const RecoveredSitting r = recovered(path);
@@ -84,7 +79,7 @@ void TestJournal::tornLastRecord()
     // A line whose bytes changed is skipped, the others are read.
     QByteArray corrupt = whole;
     corrupt[corrupt.indexOf("\"B\"") + 1] = 'E';
-    put(path, corrupt);
+    Banks::writeFile({}, path, corrupt);
     QCOMPARE(recovered(path).answers, Answers({ { 7, u"C"_s } }));
 }
 
