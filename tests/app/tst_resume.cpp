@@ -47,16 +47,6 @@ QPoint answerAt(int j)
     return { 300, 424 + 56 * j };
 }
 
-// The end request asked for and answered Yes, once its box takes keys.
-bool askToEndAndLeave(XSession &x)
-{
-    if (OnScreen::askToEnd(x).isEmpty())
-        return false;
-    QThread::msleep(700);
-    x.keys(u"key Return"_s);
-    return true;
-}
-
 // Reads the real program's screen by comparing it with the same controls drawn here, offscreen:
 // a question button's caption and the clock.
 class ScreenReader
@@ -271,7 +261,7 @@ QString sittingOnFolder(
         if (!x.shotUntil(&shot, [&] { return reader.caption(shot, k) == Letters[k % 4]; }))
             return u"answer %1 not shown recorded"_s.arg(k);
     }
-    if (!askToEndAndLeave(x))
+    if (!OnScreen::endByRequest(x))
         return u"no end request"_s;
     // The result on screen: the percentage in red where the clock's notice was.
     if (!x.shotUntil(&shot, [&] { return pixelsOf(shot, QRect(616, 200, 161, 57), Qt::red) > 30; }))
@@ -285,11 +275,6 @@ QString sittingOnFolder(
     if (!QDir(folder.path()).isEmpty())
         return u"the folder was written: "_s + QDir(folder.path()).entryList().join(u' ');
     return {};
-}
-
-bool namespacesWork()
-{
-    return QProcess::execute(u"unshare"_s, { u"-rm"_s, u"true"_s }) == 0;
 }
 
 } // namespace
@@ -329,7 +314,7 @@ void TestResume::killedAndStartedAgain()
         QVERIFY2((error = t.start()).isEmpty(), qPrintable(error));
         if (!timeRanOut) {
             QVERIFY2((error = t.restartFault()).isEmpty(), qPrintable(error));
-            QVERIFY(askToEndAndLeave(x));
+            QVERIFY(OnScreen::endByRequest(x));
         }
         // The result file is written after the closing is recorded.
         QVERIFY(XSession::poll([&] {
@@ -365,7 +350,7 @@ void TestResume::onFolder_data()
 
 void TestResume::onFolder()
 {
-    if (!namespacesWork())
+    if (QProcess::execute(u"unshare"_s, { u"-rm"_s, u"true"_s }) != 0)
         QSKIP("unshare -rm cannot make a mount namespace here");
     QFETCH(QString, setUp);
     QFETCH(int, answers);
@@ -381,13 +366,6 @@ void TestResume::onFolder()
     QVERIFY2(said.count(u"provimi:"_s) == 2 * failuresSaid, qPrintable(said));
 }
 
-int main(int argc, char *argv[])
-{
-    if (!XSession::available({ "Xvfb", "xdotool", "unshare" }))
-        return 77;
-    QApplication app(argc, argv);
-    TestResume t;
-    return QTest::qExec(&t, argc, argv);
-}
+XSESSION_TEST_MAIN(TestResume, "unshare")
 
 #include "tst_resume.moc"

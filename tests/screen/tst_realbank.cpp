@@ -98,9 +98,7 @@ void TestRealBank::sitting()
     QCOMPARE(perBooklet, (std::array { 20, 15, 10, 5 }));
 
     // Closed by the candidate: 5 questions of 2 points right of 20 x 1 + 15 x 2 + 10 x 3 + 5 x 2.
-    QVERIFY(!askToEnd(x).isEmpty());
-    QThread::msleep(700);
-    x.keys(u"key Return"_s);
+    QVERIFY(endByRequest(x));
     QVERIFY(x.shotUntil(&e, [&] { return pixelsOf(e, Percentage, Qt::red) > 30; }));
     saveScreen(e, u"xvfb-bank-closing"_s);
     QVERIFY(e.copy(Percentage) == expected.copy(Percentage));
@@ -128,13 +126,6 @@ void TestRealBank::problemsOnScreen()
     QVERIFY(x.programOutput().endsWith(missing + u": skedari nuk gjendet\n"_s));
 }
 
-int main(int argc, char *argv[])
-{
-    if (!XSession::available({ "Xvfb", "xdotool" }))
-        return 77;
-    QApplication app(argc, argv);
-    TestRealBank t;
-    return QTest::qExec(&t, argc, argv);
-}
+XSESSION_TEST_MAIN(TestRealBank)
 
 #include "tst_realbank.moc"

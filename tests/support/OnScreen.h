@@ -27,6 +27,16 @@ inline QString askToEnd(XSession &x)
     return x.search(QStringLiteral("--name"), BoxTitle, 10000);
 }
 
+// The same, and Yes once the box takes keys: whether it opened.
+inline bool endByRequest(XSession &x)
+{
+    if (askToEnd(x).isEmpty())
+        return false;
+    QThread::msleep(700); // a box hears keys after its first half second
+    x.keys(QStringLiteral("key Return"));
+    return true;
+}
+
 inline bool boxGone(XSession &x)
 {
     return XSession::poll([&] { return x.search(QStringLiteral("--name"), BoxTitle).isEmpty(); });

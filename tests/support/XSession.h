@@ -106,13 +106,14 @@ private:
     QString m_display;
 };
 
-// The main of a real-window test, which skips (77) where Xvfb, xdotool or `tools` are missing.
+// The main of a real-window test, which skips (77) where Xvfb, xdotool or `tools` are missing;
+// an application of widgets, for the windows a test draws here to compare with the screen.
 #define XSESSION_TEST_MAIN(TestClass, ...)                                                         \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         if (!XSession::available({ "Xvfb", "xdotool", __VA_ARGS__ }))                              \
             return 77;                                                                             \
-        QCoreApplication app(argc, argv);                                                          \
+        QApplication app(argc, argv);                                                              \
         TestClass t;                                                                               \
         return QTest::qExec(&t, argc, argv);                                                       \
     }
