@@ -103,11 +103,9 @@ struct Terminal
 
     QString start()
     {
-        QString error;
-        return x.startProgram(QStringLiteral(PROVIMI_EXE), &error, { u"--state"_s, folder })
-                   .isEmpty()
-            ? error
-            : QString();
+        QString error; // set only when no window came
+        x.startProgram(QStringLiteral(PROVIMI_EXE), &error, { u"--state"_s, folder });
+        return error;
     }
     std::optional<RecoveredSitting> journal() const { return RecoveredSitting::latest(folder); }
 
