@@ -163,11 +163,11 @@ struct Terminal
             + then);
     }
 
-    // Something a candidate does, then SIGKILL at a random moment of it.
-    void actThenKill()
+    // Something a candidate does (kind 0 to 4), then SIGKILL at a random moment of it.
+    void actThenKill(int kind)
     {
         const int k = 1 + rng.bounded(50), j = 1 + rng.bounded(4); // every question has A to D
-        switch (rng.bounded(5)) {
+        switch (kind) {
         case 0:
         case 1: { // in the flight, or just after it: xdotool kills right after its click
             const int wait = rng.bounded(80);
@@ -286,7 +286,9 @@ void TestResume::killedAndStartedAgain()
     QString error;
     QVERIFY2(x.start({ 1280, 1024 }, &error), qPrintable(error));
     ScreenReader reader;
-    QRandomGenerator rng(QDateTime::currentMSecsSinceEpoch());
+    const auto seed = static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
+    qInfo("seed %u", seed);
+    QRandomGenerator rng(seed);
     int flightKills = 0, boxKills = 0;
     for (int sitting = 0; sitting * 20 < kills; ++sitting) {
         QTemporaryDir folder;
@@ -295,7 +297,8 @@ void TestResume::killedAndStartedAgain()
             QVERIFY2((error = t.start()).isEmpty(), qPrintable(error));
             QVERIFY2((error = t.restartFault()).isEmpty(),
                 qPrintable(u"sitting %1, kill %2: %3"_s.arg(sitting).arg(kill).arg(error)));
-            t.actThenKill();
+            // Every kind of moment in each sitting, then at random.
+            t.actThenKill(kill < 5 ? kill : int(rng.bounded(5)));
         }
         flightKills += t.flightKills;
         boxKills += t.boxKills;
